@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, then configures, builds and runs every test twice:
+# once plainly and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+for preset in dev asan-ubsan; do
+  echo "=== $preset ==="
+  cmake --preset "$preset"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done

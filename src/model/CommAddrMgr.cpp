@@ -1,0 +1,112 @@
+#include "CommAddrMgr.h"
+
+namespace velmora::model {
+namespace {
+
+// Ids that never take part in a comparison, though some name texts: gender, children,
+// profession, hobby, and 88-98 (identifiers, category, times, source, status, id, private).
+bool IsSkipped(int id)
+{
+    return id == 8 || id == 78 || id == 80 || id == 81 || (id >= 88 && id <= 98);
+}
+
+const double* DateField(const CommAddrRec& record, int id)
+{
+    return id == 83 ? &record.Anniversary : id == 84 ? &record.Birthday : nullptr;
+}
+
+template <std::size_t N>
+void CopyText(Text<N>& to, const Text<N>& from, bool copyEmpty)
+{
+    if (copyEmpty || !from.empty())
+        to = from;
+}
+
+void MergeAddress(PostalAddress& to, const PostalAddress& from, bool copyEmpty)
+{
+    CopyText(to.Country, from.Country, copyEmpty);
+    CopyText(to.State, from.State, copyEmpty);
+    CopyText(to.City, from.City, copyEmpty);
+    CopyText(to.Street, from.Street, copyEmpty);
+    CopyText(to.Postal, from.Postal, copyEmpty);
+}
+
+}  // namespace
+
+CommAddrMgr::CommAddrMgr()
+    : RecordManager({1, 3, 41},
+                    {28, 29, 30, 41, 38, 39, 69, 71, 13, 11, 12, 10, 9, 20, 18, 19, 17, 16, 27, 25, 26, 24, 23, 48},
+                    false)
+{
+}
+
+bool CommAddrMgr::FieldEqual(const CommAddrRec& a, const CommAddrRec& b, int id) const
+{
+    if (IsSkipped(id))
+        return true;
+    if (const double* date = DateField(a, id))
+        return *date == *DateField(b, id);
+    const TextValue* text = AddrTextField(a, id);
+    return text == nullptr || TextRuleEqual(text->view(), AddrTextField(b, id)->view(), CaseSensitive);
+}
+
+void CommAddrMgr::HashField(FieldHasher& hasher, const CommAddrRec& record, int id) const
+{
+    if (IsSkipped(id))
+        return;
+    if (const double* date = DateField(record, id))
+        hasher.Real(*date);
+    else if (const TextValue* text = AddrTextField(record, id))
+        HashTextRule(hasher, text->view(), CaseSensitive);
+}
+
+void CommAddrMgr::Merge(CommAddrRec& to, const CommAddrRec& from) const
+{
+    const bool all = CopyEmptyValues;
+    CopyText(to.FirstName, from.FirstName, all);
+    CopyText(to.MiddleName, from.MiddleName, all);
+    CopyText(to.LastName, from.LastName, all);
+    CopyText(to.Prefix, from.Prefix, all);
+    CopyText(to.Suffix, from.Suffix, all);
+    CopyText(to.NickName, from.NickName, all);
+    CopyText(to.DisplayName, from.DisplayName, all);
+    to.Gender = from.Gender;
+
+    MergeAddress(to.WorkAddr, from.WorkAddr, all);
+    MergeAddress(to.HomeAddr, from.HomeAddr, all);
+    MergeAddress(to.OtherAddr, from.OtherAddr, all);
+
+    for (auto phone : {&CommAddrRec::HomePhone, &CommAddrRec::WorkPhone, &CommAddrRec::MobilePhone,
+                       &CommAddrRec::PrimaryPhone, &CommAddrRec::OtherPhone, &CommAddrRec::CallbackPhone,
+                       &CommAddrRec::RadioPhone, &CommAddrRec::CarPhone, &CommAddrRec::WorkPhone2,
+                       &CommAddrRec::HomePhone2, &CommAddrRec::WorkFax, &CommAddrRec::HomeFax, &CommAddrRec::Pager,
+                       &CommAddrRec::AssistantPhone})
+        CopyText(to.*phone, from.*phone, all);
+    for (auto text64 : {&CommAddrRec::Email, &CommAddrRec::Email2, &CommAddrRec::Email3, &CommAddrRec::Company,
+                        &CommAddrRec::Profession, &CommAddrRec::Hobby, &CommAddrRec::Keyword, &CommAddrRec::Language,
+                        &CommAddrRec::Location})
+        CopyText(to.*text64, from.*text64, all);
+    for (auto text256 : {&CommAddrRec::WorkHomePage, &CommAddrRec::PersonalHomePage, &CommAddrRec::FtpSite,
+                         &CommAddrRec::Category})
+        CopyText(to.*text256, from.*text256, all);
+    CopyText(to.Note, from.Note, all);
+
+    for (std::size_t i = 0; i < to.Custom.size(); ++i) {
+        CopyText(to.Custom[i], from.Custom[i], all);
+        CopyText(to.MappedCustom[i], from.MappedCustom[i], all);
+    }
+    for (std::size_t i = 0; i < 9; ++i)
+        CopyText(to.CustomLabel[i], from.CustomLabel[i], all);
+
+    for (auto text32 : {&CommAddrRec::Title, &CommAddrRec::Department, &CommAddrRec::Im1, &CommAddrRec::Im2,
+                        &CommAddrRec::ManagerName, &CommAddrRec::AssistantName, &CommAddrRec::SpouseName,
+                        &CommAddrRec::ChildrenNames, &CommAddrRec::Account, &CommAddrRec::MhsCommonName,
+                        &CommAddrRec::CustomerId, &CommAddrRec::GovernmentId, &CommAddrRec::OrganizationId})
+        CopyText(to.*text32, from.*text32, all);
+
+    to.Birthday = from.Birthday;
+    to.Anniversary = from.Anniversary;
+    to.Private = from.Private;
+}
+
+}  // namespace velmora::model

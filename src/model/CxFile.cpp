@@ -1,0 +1,151 @@
+#include "CxFile.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <cstring>
+
+namespace velmora::model {
+namespace {
+
+std::uint32_t Load32(const unsigned char* bytes)
+{
+    return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
+           std::uint32_t{bytes[3]} << 24;
+}
+
+void Store32(unsigned char* bytes, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+}  // namespace
+
+bool CxFile::Open(const std::string& path, const char* mode)
+{
+    if (path.empty() || mode == nullptr || mode[0] == '\0')
+        return false;
+    Close();
+    mFile = std::fopen(path.c_str(), mode);
+    return mFile != nullptr;
+}
+
+void CxFile::Close()
+{
+    if (mFile != nullptr)
+        std::fclose(mFile);
+    mFile = nullptr;
+}
+
+bool CxFile::ReadBytes(void* buffer, std::size_t size)
+{
+    return mFile != nullptr && std::fread(buffer, 1, size, mFile) == size;
+}
+
+bool CxFile::WriteBytes(const void* buffer, std::size_t size)
+{
+    return mFile != nullptr && std::fwrite(buffer, 1, size, mFile) == size;
+}
+
+bool CxFile::ReadInt32(std::int32_t& value)
+{
+    std::array<unsigned char, 4> bytes{};
+    if (!ReadBytes(bytes.data(), bytes.size()))
+        return false;
+    value = static_cast<std::int32_t>(Load32(bytes.data()));
+    return true;
+}
+
+bool CxFile::ReadDouble(double& value)
+{
+    std::array<unsigned char, 8> bytes{};
+    if (!ReadBytes(bytes.data(), bytes.size()))
+        return false;
+    const std::uint64_t bits = Load32(bytes.data()) | std::uint64_t{Load32(bytes.data() + 4)} << 32;
+    std::memcpy(&value, &bits, sizeof value);
+    return true;
+}
+
+bool CxFile::ReadFlag(bool& value)
+{
+    std::array<unsigned char, 4> bytes{};
+    if (!ReadBytes(bytes.data(), bytes.size()))
+        return false;
+    value = bytes[0] != 0;
+    return true;
+}
+
+bool CxFile::ReadString(std::string& value, std::size_t maxLength, std::int32_t* storedLength)
+{
+    value.clear();
+    std::int32_t length = 0;
+    if (!ReadInt32(length))
+        return false;
+    if (storedLength != nullptr)
+        *storedLength = length;
+    if (length <= 0)
+        return true;
+    const auto total = static_cast<std::size_t>(length);
+    const std::size_t kept = std::min(total, maxLength);
+    value.resize(kept);
+    if (!ReadBytes(value.data(), kept))
+        return false;
+    // The rest is read and dropped rather than skipped with a seek, which would not notice
+    // a length that runs past the end of the file.
+    std::array<char, 4096> discard{};
+    for (std::size_t left = total - kept; left > 0;) {
+        const std::size_t chunk = std::min(left, discard.size());
+        if (!ReadBytes(discard.data(), chunk))
+            return false;
+        left -= chunk;
+    }
+    return true;
+}
+
+bool CxFile::WriteInt32(std::int32_t value)
+{
+    std::array<unsigned char, 4> bytes{};
+    Store32(bytes.data(), static_cast<std::uint32_t>(value));
+    return WriteBytes(bytes.data(), bytes.size());
+}
+
+bool CxFile::WriteDouble(double value)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    std::array<unsigned char, 8> bytes{};
+    Store32(bytes.data(), static_cast<std::uint32_t>(bits));
+    Store32(bytes.data() + 4, static_cast<std::uint32_t>(bits >> 32));
+    return WriteBytes(bytes.data(), bytes.size());
+}
+
+bool CxFile::WriteFlag(bool value)
+{
+    const std::array<unsigned char, 4> bytes{static_cast<unsigned char>(value ? 1 : 0), 0, 0, 0};
+    return WriteBytes(bytes.data(), bytes.size());
+}
+
+bool CxFile::WriteString(std::string_view text)
+{
+    if (text.size() > static_cast<std::size_t>(INT32_MAX))
+        return false;
+    return WriteInt32(static_cast<std::int32_t>(text.size())) && WriteBytes(text.data(), text.size());
+}
+
+bool CxFile::WriteLine(std::string_view text)
+{
+    return WriteBytes(text.data(), text.size()) && WriteBytes("\r\n", 2);
+}
+
+std::int64_t CxFile::FileSize(const std::string& path)
+{
+    if (path.empty())
+        return -1;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return -1;
+    return static_cast<std::int64_t>(info.st_size);
+}
+
+}  // namespace velmora::model

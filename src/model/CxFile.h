@@ -1,0 +1,63 @@
+#pragma once
+
+#include "TextValue.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace velmora::model {
+
+// A binary file of little-endian values, as the exchange data files are written: 32-bit
+// integers, 8-byte doubles, 4-byte flag slots (the flag in the first byte) and strings stored
+// as a 32-bit length followed by that many bytes. Every read and write on a closed file fails.
+class CxFile {
+public:
+    CxFile() = default;
+    CxFile(const CxFile&) = delete;
+    CxFile& operator=(const CxFile&) = delete;
+    ~CxFile() { Close(); }
+
+    // A C-stream open ("rb", "wb", "w"); false for an empty path or mode or a failed open.
+    bool Open(const std::string& path, const char* mode);
+    void Close();
+    bool IsOpen() const { return mFile != nullptr; }
+
+    bool ReadInt32(std::int32_t& value);
+    bool ReadDouble(double& value);
+    bool ReadFlag(bool& value);
+
+    // Reads a stored string. A stored length of 0 or less is the empty text. Of a longer string
+    // the first `maxLength` characters are kept and the rest is skipped, so the next value is
+    // still read from the right place. False when the file ends before the string does.
+    // `storedLength`, when given, receives the stored length.
+    bool ReadString(std::string& value, std::size_t maxLength, std::int32_t* storedLength = nullptr);
+    template <std::size_t N>
+    bool ReadString(Text<N>& value, std::int32_t* storedLength = nullptr)
+    {
+        std::string text;
+        const bool read = ReadString(text, Text<N>::MaxLength, storedLength);
+        value = text;
+        return read;
+    }
+
+    bool WriteInt32(std::int32_t value);
+    bool WriteDouble(double value);
+    bool WriteFlag(bool value);
+    // The 32-bit length and the bytes, without terminator; the empty text is the length 0 alone.
+    bool WriteString(std::string_view text);
+    // The text followed by CR LF.
+    bool WriteLine(std::string_view text);
+
+    // Size in bytes of an existing file; -1 for an empty path or a file that cannot be opened.
+    static std::int64_t FileSize(const std::string& path);
+
+private:
+    bool ReadBytes(void* buffer, std::size_t size);
+    bool WriteBytes(const void* buffer, std::size_t size);
+
+    std::FILE* mFile = nullptr;
+};
+
+}  // namespace velmora::model

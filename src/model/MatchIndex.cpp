@@ -1,0 +1,71 @@
+#include "MatchIndex.h"
+
+#include <algorithm>
+
+namespace velmora::model {
+
+void MatchIndex::AddPosition(std::vector<std::uint32_t>& positions, std::uint32_t position)
+{
+    // Appending records keeps positions ascending at no cost; only a merged record that
+    // changed group lands in the middle.
+    positions.insert(std::upper_bound(positions.begin(), positions.end(), position), position);
+}
+
+std::uint32_t MatchIndex::NewGroup(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds,
+                                   std::uint64_t bucket)
+{
+    std::uint32_t id = 0;
+    if (!freeIds.empty()) {
+        id = freeIds.back();
+        freeIds.pop_back();
+    } else {
+        id = static_cast<std::uint32_t>(groups.size());
+        groups.emplace_back();
+    }
+    const auto [head, inserted] = buckets.try_emplace(bucket, id);
+    groups[id].bucket = bucket;
+    groups[id].nextInBucket = inserted ? kNone : head->second;
+    head->second = id;
+    return id;
+}
+
+void MatchIndex::RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds,
+                            std::uint32_t id, std::uint32_t position)
+{
+    auto& positions = groups[id].positions;
+    const auto found = std::lower_bound(positions.begin(), positions.end(), position);
+    if (found != positions.end() && *found == position)
+        positions.erase(found);
+    if (!positions.empty())
+        return;
+    // Unlink the empty group from its bucket's chain and keep its slot for reuse.
+    const auto head = buckets.find(groups[id].bucket);
+    if (head->second == id) {
+        if (groups[id].nextInBucket == kNone)
+            buckets.erase(head);
+        else
+            head->second = groups[id].nextInBucket;
+    } else {
+        std::uint32_t previous = head->second;
+        while (groups[previous].nextInBucket != id)
+            previous = groups[previous].nextInBucket;
+        groups[previous].nextInBucket = groups[id].nextInBucket;
+    }
+    groups[id] = Group{};
+    freeIds.push_back(id);
+}
+
+void MatchIndex::Remove(std::uint32_t position)
+{
+    const Membership member = mMembership[position];
+    RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, member.comparedGroup, position);
+    RemoveFrom(mKeyBuckets, mKeyGroups, mFreeKeyGroups, member.keyGroup, position);
+    mMembership[position] = Membership{};
+}
+
+void MatchIndex::Clear()
+{
+    *this = MatchIndex{};
+}
+
+}  // namespace velmora::model

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace velmora::model {
+
+// Groups a manager's record positions by equal key fields, and within each key group by equal
+// compared fields, so that finding the counterpart of a record takes a few hash probes instead
+// of a scan. Groups are found by hash and always confirmed with the manager's real equality
+// (the callbacks), tested against the group's first member: the equalities are equivalence
+// relations, so one member speaks for all. A record equal to nothing, not even itself (a date
+// that is not a number), simply forms a group of its own that no probe confirms.
+class MatchIndex {
+public:
+    struct Hashes {
+        std::uint64_t key;
+        std::uint64_t compared;
+    };
+    struct Hit {
+        std::optional<std::uint32_t> firstIdentical;  // lowest position with equal keys and compared fields
+        std::optional<std::uint32_t> lastKeyMatch;    // highest position with equal keys
+    };
+
+    // `sameKey(position)` and `sameCompared(position)` compare the stored record at that
+    // position with the probed record.
+    template <class SameKey, class SameCompared>
+    Hit Find(Hashes hashes, SameKey sameKey, SameCompared sameCompared) const
+    {
+        Hit hit;
+        const auto keyGroup = FindGroup(mKeyBuckets, mKeyGroups, hashes.key, sameKey);
+        if (!keyGroup)
+            return hit;
+        hit.lastKeyMatch = mKeyGroups[*keyGroup].positions.back();
+        const auto comparedGroup =
+            FindGroup(mComparedBuckets, mComparedGroups, ComparedBucket(*keyGroup, hashes.compared), sameCompared);
+        if (comparedGroup)
+            hit.firstIdentical = mComparedGroups[*comparedGroup].positions.front();
+        return hit;
+    }
+
+    // Adds the record at `position`; the callbacks compare stored records with it.
+    template <class SameKey, class SameCompared>
+    void Insert(std::uint32_t position, Hashes hashes, SameKey sameKey, SameCompared sameCompared)
+    {
+        auto keyGroup = FindGroup(mKeyBuckets, mKeyGroups, hashes.key, sameKey);
+        if (!keyGroup)
+            keyGroup = NewGroup(mKeyBuckets, mKeyGroups, mFreeKeyGroups, hashes.key);
+        AddPosition(mKeyGroups[*keyGroup].positions, position);
+        if (mMembership.size() <= position)
+            mMembership.resize(position + 1);
+        mMembership[position].keyGroup = *keyGroup;
+        InsertCompared(position, hashes.compared, sameCompared);
+    }
+
+    // Moves the record at `position` to the compared group its new values belong to; its key
+    // fields must be unchanged.
+    template <class SameCompared>
+    void Recompare(std::uint32_t position, std::uint64_t comparedHash, SameCompared sameCompared)
+    {
+        RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, mMembership[position].comparedGroup, position);
+        InsertCompared(position, comparedHash, sameCompared);
+    }
+
+    void Remove(std::uint32_t position);
+    void Clear();
+
+private:
+    struct Group {
+        std::uint64_t bucket = 0;               // the hash map key the group hangs under
+        std::uint32_t nextInBucket = kNone;     // groups whose hashes collide form a chain
+        std::vector<std::uint32_t> positions;   // ascending
+    };
+    struct Membership {
+        std::uint32_t keyGroup = kNone;
+        std::uint32_t comparedGroup = kNone;
+    };
+    using Buckets = std::unordered_map<std::uint64_t, std::uint32_t>;  // hash -> first group of its chain
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+
+    static std::uint64_t ComparedBucket(std::uint32_t keyGroup, std::uint64_t comparedHash)
+    {
+        return comparedHash ^ ((std::uint64_t{keyGroup} + 1) * 0x9E3779B97F4A7C15ULL);
+    }
+
+    template <class Same>
+    static std::optional<std::uint32_t> FindGroup(const Buckets& buckets, const std::vector<Group>& groups,
+                                                  std::uint64_t bucket, Same same)
+    {
+        const auto head = buckets.find(bucket);
+        for (std::uint32_t id = head == buckets.end() ? kNone : head->second; id != kNone; id = groups[id].nextInBucket) {
+            if (same(groups[id].positions.front()))
+                return id;
+        }
+        return std::nullopt;
+    }
+
+    template <class SameCompared>
+    void InsertCompared(std::uint32_t position, std::uint64_t comparedHash, SameCompared sameCompared)
+    {
+        const std::uint64_t bucket = ComparedBucket(mMembership[position].keyGroup, comparedHash);
+        auto group = FindGroup(mComparedBuckets, mComparedGroups, bucket, sameCompared);
+        if (!group)
+            group = NewGroup(mComparedBuckets, mComparedGroups, mFreeComparedGroups, bucket);
+        AddPosition(mComparedGroups[*group].positions, position);
+        mMembership[position].comparedGroup = *group;
+    }
+
+    static void AddPosition(std::vector<std::uint32_t>& positions, std::uint32_t position);
+    static std::uint32_t NewGroup(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds,
+                                  std::uint64_t bucket);
+    static void RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds,
+                           std::uint32_t id, std::uint32_t position);
+
+    Buckets mKeyBuckets;
+    Buckets mComparedBuckets;
+    std::vector<Group> mKeyGroups;
+    std::vector<Group> mComparedGroups;
+    std::vector<std::uint32_t> mFreeKeyGroups;
+    std::vector<std::uint32_t> mFreeComparedGroups;
+    std::vector<Membership> mMembership;  // by position
+};
+
+}  // namespace velmora::model

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace velmora::model {
+
+// The storage behind every bounded text of the record model: one machine word. An empty text
+// is all zero bits; up to six characters live inside the word; longer texts live in a heap block
+// of exactly their size. A contact has about a hundred text members and most of them are empty
+// or short, so a record costs a few hundred bytes instead of the kilobytes of fixed arrays.
+// Texts are 8-bit Windows-1252 and never contain a NUL character.
+class TextValue {
+public:
+    TextValue() noexcept = default;
+    TextValue(const TextValue& other);
+    TextValue(TextValue&& other) noexcept;
+    TextValue& operator=(const TextValue& other);
+    TextValue& operator=(TextValue&& other) noexcept;
+    ~TextValue();
+
+    // Always NUL-terminated; "" when empty. Valid until the text changes or is destroyed.
+    const char* c_str() const noexcept;
+    std::string_view view() const noexcept;
+    std::size_t size() const noexcept { return view().size(); }
+    bool empty() const noexcept { return Word() == 0; }
+
+    friend bool operator==(const TextValue& a, const TextValue& b) noexcept { return a.view() == b.view(); }
+    friend bool operator==(const TextValue& a, std::string_view b) noexcept { return a.view() == b; }
+
+protected:
+    // Keeps `value` up to its first NUL character and at most `maxLength` characters.
+    void Store(std::string_view value, std::size_t maxLength);
+
+private:
+    static_assert(std::endian::native == std::endian::little, "the inline tag lives in the pointer's low byte");
+    static constexpr std::size_t kInlineMax = 6;
+
+    // The first byte tells the forms apart: a heap pointer is at least 2-aligned, so its low
+    // byte is even; an inline text stores (length << 1) | 1 there, the characters after it.
+    bool IsInline() const noexcept { return (mBytes[0] & 1) != 0; }
+    std::uint64_t Word() const noexcept;
+    const char* HeapPointer() const noexcept;
+    void Release() noexcept;
+
+    alignas(std::uint64_t) std::array<unsigned char, 8> mBytes{};
+};
+
+// A text member of capacity N bytes, as the stored files define it: at most N - 1 characters.
+// Every assignment cuts a longer value to N - 1 characters; none is ever rejected.
+template <std::size_t N>
+class Text : public TextValue {
+    static_assert(N >= 1);
+
+public:
+    static constexpr std::size_t Capacity = N;
+    static constexpr std::size_t MaxLength = N - 1;
+
+    Text() noexcept = default;
+    Text(std::string_view value) { Store(value, MaxLength); }
+    Text(const char* value) { Store(value != nullptr ? std::string_view(value) : std::string_view(), MaxLength); }
+    template <std::size_t M>
+    Text(const Text<M>& other) { Store(other.view(), MaxLength); }
+
+    Text& operator=(std::string_view value)
+    {
+        Store(value, MaxLength);
+        return *this;
+    }
+    Text& operator=(const char* value) { return *this = (value != nullptr ? std::string_view(value) : std::string_view()); }
+    template <std::size_t M>
+    Text& operator=(const Text<M>& other)
+    {
+        Store(other.view(), MaxLength);
+        return *this;
+    }
+};
+
+}  // namespace velmora::model
