@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace velmora::model {
@@ -61,6 +62,7 @@ public:
 
     Text() noexcept = default;
     Text(std::string_view value) { Store(value, MaxLength); }
+    Text(const std::string& value) { Store(value, MaxLength); }
     Text(const char* value) { Store(value != nullptr ? std::string_view(value) : std::string_view(), MaxLength); }
     template <std::size_t M>
     Text(const Text<M>& other) { Store(other.view(), MaxLength); }
@@ -70,6 +72,7 @@ public:
         Store(value, MaxLength);
         return *this;
     }
+    Text& operator=(const std::string& value) { return *this = std::string_view(value); }
     Text& operator=(const char* value) { return *this = (value != nullptr ? std::string_view(value) : std::string_view()); }
     template <std::size_t M>
     Text& operator=(const Text<M>& other)
