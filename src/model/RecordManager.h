@@ -7,7 +7,6 @@
 
 #include <memory>
 #include <new>
-#include <unordered_map>
 #include <vector>
 
 namespace velmora::model {
@@ -90,10 +89,11 @@ public:
             return MatchResult::NoRecord;
         if (!mIndexed)
             BuildIndex();
+        // A stored record needs no search for itself: the managers' field lists compare only
+        // texts, numbers and calendar days, all equal to themselves, so a stored record sits in
+        // its own groups and is found there unless an earlier identical record comes first.
         const MatchIndex::Hit hit = mIndex.Find(HashesOf(*record), SameKeyAs(*record), SameComparedAs(*record));
-        std::optional<std::uint32_t> identical = hit.firstIdentical;
-        if (const auto self = mPositions.find(record); self != mPositions.end() && (!identical || self->second < *identical))
-            identical = self->second;
+        const std::optional<std::uint32_t> identical = hit.firstIdentical;
         if (identical || hit.lastKeyMatch) {
             index = identical ? *identical : *hit.lastKeyMatch;
             found = At(index);
@@ -188,13 +188,11 @@ private:
     {
         const Rec& record = *At(position);
         mIndex.Insert(position, HashesOf(record), SameKeyAs(record), SameComparedAs(record));
-        mPositions.emplace(&record, position);
     }
 
     void BuildIndex()
     {
         DropIndex();
-        mPositions.reserve(Count());
         for (std::size_t i = 0; i < Count(); ++i)
             IndexInsert(static_cast<std::uint32_t>(i));
         mIndexed = true;
@@ -203,7 +201,6 @@ private:
     void DropIndex()
     {
         mIndex.Clear();
-        mPositions = {};
         mIndexed = false;
     }
 
@@ -214,7 +211,6 @@ private:
 
     bool mIndexed = false;
     MatchIndex mIndex;
-    std::unordered_map<const Rec*, std::uint32_t> mPositions;  // which stored record a pointer is
 };
 
 }  // namespace velmora::model
