@@ -1,0 +1,86 @@
+#include "platform/IniFile.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+using velmora::platform::IniFile;
+using velmora::testing::ReadFile;
+using velmora::testing::TempDir;
+using velmora::testing::WriteFile;
+
+namespace {
+
+IniFile Parse(const std::string& text)
+{
+    TempDir dir;
+    WriteFile(dir.Path() + "f.ini", text);
+    return IniFile::Load(dir.Path() + "f.ini");
+}
+
+}  // namespace
+
+TEST(IniFile, ReadsWithWindowsProfileRules)
+{
+    const IniFile ini = Parse("; comment\r\n"
+                              "[vlact]\r\n"
+                              "  Name =  padded value  \r\n"
+                              "name=second\r\n"
+                              "Quoted=\"  in quotes \"\r\n"
+                              "Empty=\r\n"
+                              "Number=  42abc\r\n"
+                              "Negative=-7\r\n"
+                              "Letters=abc\r\n"
+                              "Huge=99999999999\r\n"
+                              "[VLACT]\r\n"
+                              "Later=ignored\r\n");
+    EXPECT_EQ(ini.Get("VLACT", "NAME"), "padded value");
+    EXPECT_EQ(ini.Get("VLACT", "Quoted"), "  in quotes ");
+    EXPECT_EQ(ini.Get("VLACT", "Later"), std::nullopt) << "only the first section of a name counts";
+    EXPECT_EQ(ini.Get("Other", "Name"), std::nullopt);
+    EXPECT_EQ(ini.GetString("VLACT", "Name", "d", 7), "padded");
+    EXPECT_EQ(ini.GetString("VLACT", "Missing", "default", 256), "default");
+    EXPECT_EQ(ini.GetString("VLACT", "Empty", "default", 256), "");
+
+    const struct {
+        const char* key;
+        int value;
+    } ints[] = {{"Number", 42}, {"Negative", -7}, {"Letters", 0}, {"Huge", 2147483647}, {"Empty", 5}, {"Missing", 5}};
+    for (const auto& c : ints)
+        EXPECT_EQ(ini.GetInt("VLACT", c.key, 5), c.value) << c.key;
+}
+
+TEST(IniFile, WritingChangesOnlyTheKeyWritten)
+{
+    TempDir dir;
+    const std::string path = dir.Path() + "settings.ini";
+    WriteFile(path, "; keep me\r\n[VLACT]\r\nSourceApp=2\r\nDNHostName=crm.example\r\n\r\n[Other]\r\nx=1\r\n");
+    IniFile ini = IniFile::Load(path);
+    ini.Set("vlact", "sourceapp", "5");
+    ini.Set("VLACT", "NewKey", "new");
+    ini.Set("Fresh", "a", "b");
+    ini.Set("VLACT", "Injected", "ok\r\n[VLACT]\r\nSourceApp=9");
+    ASSERT_TRUE(ini.Save(path, 0600));
+    EXPECT_EQ(ReadFile(path), "; keep me\r\n[VLACT]\r\nSourceApp=5\r\nDNHostName=crm.example\r\nNewKey=new\r\n"
+                              "Injected=ok\r\n\r\n[Other]\r\nx=1\r\n\r\n[Fresh]\r\na=b\r\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file is left";
+}
+
+TEST(IniFile, NewFilesUseLineFeedsAndUnwritableFoldersFail)
+{
+    TempDir dir;
+    IniFile ini = IniFile::Load(dir.Path() + "missing.ini");
+    EXPECT_EQ(ini.Get("S", "k"), std::nullopt);
+    ini.Set("S", "k", "v");
+    ASSERT_TRUE(ini.Save(dir.Path() + "new.ini", 0600));
+    EXPECT_EQ(ReadFile(dir.Path() + "new.ini"), "[S]\nk=v\n");
+    WriteFile(dir.Path() + "file", "not a folder");
+    EXPECT_FALSE(ini.Save(dir.Path() + "file/new.ini", 0600));
+}
