@@ -21,6 +21,8 @@ namespace velmora::model {
 template <class Rec>
 class RecordManager {
 public:
+    using Record = Rec;
+
     RecordManager(const RecordManager&) = delete;
     RecordManager& operator=(const RecordManager&) = delete;
     virtual ~RecordManager() { Clear(); }

@@ -57,6 +57,14 @@ std::string Unquoted(std::string_view value)
     return std::string(value);
 }
 
+std::string Joined(std::string_view a, std::string_view b, std::string_view c)
+{
+    std::string text;
+    text.reserve(a.size() + b.size() + c.size());
+    text.append(a).append(b).append(c);
+    return text;
+}
+
 bool WriteAll(int fd, const std::string& data)
 {
     std::size_t written = 0;
@@ -160,19 +168,18 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     if (!where) {
         if (!mLines.empty() && !Trim(mLines.back()).empty())
             mLines.emplace_back();
-        mLines.push_back("[" + std::string(section) + "]");
-        mLines.push_back(std::string(key) + "=" + std::string(value));
+        mLines.push_back(Joined("[", section, "]"));
+        mLines.push_back(Joined(key, "=", value));
         return;
     }
     if (const auto line = FindKey(*where, key)) {
-        const std::string storedKey(EntryOf(mLines[*line])->key);
-        mLines[*line] = storedKey + "=" + std::string(value);
+        mLines[*line] = Joined(EntryOf(mLines[*line])->key, "=", value);
         return;
     }
     std::size_t insertAt = where->end;
     while (insertAt > where->header + 1 && Trim(mLines[insertAt - 1]).empty())
         --insertAt;
-    mLines.insert(mLines.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + std::string(value));
+    mLines.insert(mLines.begin() + static_cast<std::ptrdiff_t>(insertAt), Joined(key, "=", value));
 }
 
 bool IniFile::Save(const std::string& path, mode_t mode) const
