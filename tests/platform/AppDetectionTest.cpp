@@ -35,8 +35,8 @@ TEST(AppDetection, DefaultActDatabaseIsTheFirstPadFileOfTheFirstUsableFolder)
     EXPECT_FALSE(FindDefaultActDatabase(found)) << "an ACT folder with only . and ..";
 
     WriteFile(act + "A file.txt", "not a folder");
-    WriteFile(act + "x/Databases/skip.pad", "one-letter folders are skipped");
-    WriteFile(act + "ACT for Win 8./Databases/skip.pad", "names ending in a dot are skipped");
+    WriteFile(act + "0/Databases/skip.pad", "one-letter folders are skipped");
+    WriteFile(act + "ACT 7./Databases/skip.pad", "names ending in a dot are skipped");
     WriteFile(act + "ACT for Win 8/databases/notes.txt", "");
     WriteFile(act + "ACT for Win 8/databases/Demo.PAD", "");
     WriteFile(act + "ACT for Win 8/databases/Contacts.pad", "");
