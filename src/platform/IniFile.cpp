@@ -85,6 +85,9 @@ IniFile IniFile::Load(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     std::string line;
     while (std::getline(in, line)) {
+        // A byte-order mark some editors put at the start would hide the first section.
+        if (file.mLines.empty() && line.rfind("\xEF\xBB\xBF", 0) == 0)
+            line.erase(0, 3);
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
             file.mCrLf = true;

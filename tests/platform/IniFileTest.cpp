@@ -26,8 +26,8 @@ IniFile Parse(const std::string& text)
 
 TEST(IniFile, ReadsWithWindowsProfileRules)
 {
-    const IniFile ini = Parse("; comment\r\n"
-                              "[vlact]\r\n"
+    const IniFile ini = Parse("\xEF\xBB\xBF[vlact]\r\n"
+                              "; comment\r\n"
                               "  Name =  padded value  \r\n"
                               "name=second\r\n"
                               "Quoted=\"  in quotes \"\r\n"
