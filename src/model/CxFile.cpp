@@ -38,6 +38,11 @@ void CxFile::Close()
     mFile = nullptr;
 }
 
+bool CxFile::Flush()
+{
+    return mFile != nullptr && std::fflush(mFile) == 0;
+}
+
 bool CxFile::ReadBytes(void* buffer, std::size_t size)
 {
     return mFile != nullptr && std::fread(buffer, 1, size, mFile) == size;

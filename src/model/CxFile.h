@@ -22,6 +22,8 @@ public:
     // A C-stream open ("rb", "wb", "w"); false for an empty path or mode or a failed open.
     bool Open(const std::string& path, const char* mode);
     void Close();
+    // Hands buffered writes to the system; false when that fails (a full disk, say).
+    bool Flush();
     bool IsOpen() const { return mFile != nullptr; }
 
     bool ReadInt32(std::int32_t& value);

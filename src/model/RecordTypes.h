@@ -29,7 +29,7 @@ struct MatchResult {
 };
 
 // Kinds of field in the field catalogues.
-enum class FieldType : std::int32_t { Text = 1, Code = 4, Integer = 5, Date = 6 };
+enum class FieldType : std::int32_t { Text = 1, Flag = 3, Code = 4, Integer = 5, Date = 6 };
 
 // One entry of a field catalogue: the field's number, its label, its kind and its capacity in
 // bytes. Detail views and the custom-field mapping list fields from these tables.

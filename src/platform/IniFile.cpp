@@ -1,13 +1,9 @@
 #include "IniFile.h"
 
+#include "AtomicFile.h"
 #include "WindowsPath.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <climits>
-#include <cstdio>
 #include <fstream>
 
 namespace velmora::platform {
@@ -63,18 +59,6 @@ std::string Joined(std::string_view a, std::string_view b, std::string_view c)
     text.reserve(a.size() + b.size() + c.size());
     text.append(a).append(b).append(c);
     return text;
-}
-
-bool WriteAll(int fd, const std::string& data)
-{
-    std::size_t written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + written, data.size() - written);
-        if (n <= 0)
-            return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 }  // namespace
@@ -190,19 +174,8 @@ bool IniFile::Save(const std::string& path, mode_t mode) const
     std::string data;
     const char* eol = mCrLf ? "\r\n" : "\n";
     for (const auto& line : mLines)
-        data += line + eol;
-
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, data) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+        data.append(line).append(eol);
+    return WriteFileAtomically(path, data, mode);
 }
 
 }  // namespace velmora::platform

@@ -1,0 +1,216 @@
+#pragma once
+
+#include "ActConversions.h"
+#include "ActRecords.h"
+#include "CxACTBaseUtil.h"
+
+#include "diagnostics/CxDebugUtil.h"
+#include "model/CxFile.h"
+
+#include <cstdio>
+#include <deque>
+
+namespace velmora::connectors {
+
+// The log lines of one ACT! connector; a null entry is a line that connector does not write.
+struct ActLogTexts {
+    const char* loadStart;
+    const char* loadOk;
+    const char* loadFail;
+    const char* readStart;      // %s: the data file
+    const char* readCount;      // %d: the number of records
+    const char* readOk;
+    const char* writeStart;     // %s: the data file
+    const char* writeCount;     // %d
+    const char* writeOk;
+    const char* readOpenFail;   // %s: the data file
+    const char* writeOpenFail;  // %s: the data file
+    const char* submitStart;
+    const char* notDirty;
+    const char* saveFail;
+};
+
+// What the four ACT! connectors share: two collections in step, the ACT! records as the helper
+// delivers them and, at the same positions, their common records in the connector's manager
+// (each pointing back at its ACT! record). A selected source record is merged into the ACT!
+// record it matches or appended as a new one; Submit then hands the whole collection back.
+//
+// `Kind` names the ACT! record (Raw), the manager, the helper, the files, the log source and
+// the log texts.
+template <class Kind>
+class ActConnector : public CxACTBaseUtil {
+public:
+    using Raw = typename Kind::Raw;
+    using Manager = typename Kind::Manager;
+    using Record = typename Manager::Record;
+
+    ~ActConnector() override { ActConnector::Clear(); }
+
+    // Runs the helper in load mode and reads what it delivered.
+    bool Load() override
+    {
+        Say(kInfo, Kind::kTexts.loadStart);
+        Clear();
+        const bool loaded = RunHelper(1) && ReadDataFile();
+        Say(loaded ? kInfo : kError, loaded ? Kind::kTexts.loadOk : Kind::kTexts.loadFail);
+        return loaded;
+    }
+
+    void Clear() override
+    {
+        mManager.Clear();
+        mRecords.clear();
+    }
+
+    // Writes the collection and runs the helper in submit mode, when anything changed. After a
+    // submission the helper accepted, no record is marked changed any more.
+    bool Submit() override
+    {
+        Say(kInfo, Kind::kTexts.submitStart);
+        if (!Dirty) {
+            Say(kInfo, Kind::kTexts.notDirty);
+            return true;
+        }
+        if (!WriteDataFile()) {
+            Say(kError, Kind::kTexts.saveFail);
+            return false;
+        }
+        if (RunHelper(2) && !HasError()) {
+            for (Raw& raw : mRecords)
+                raw.State = 0;
+            Dirty = false;
+        }
+        return true;
+    }
+
+    // Hands one source record to ACT!: merged into the ACT! record with the same keys, appended
+    // when there is none, skipped (false) when ACT! holds it identically.
+    bool SubmitOne(const Record* record, bool flush)
+    {
+        Record* found = nullptr;
+        std::size_t index = 0;
+        const int result = mManager.FindMatch(record, found, index);
+        if (result == model::MatchResult::NoRecord || result == model::MatchResult::Identical)
+            return false;
+        if (result == model::MatchResult::KeyMatch)
+            UpdateRecord(*record, index, flush);
+        else
+            AddRecord(*record, flush);
+        return true;
+    }
+
+    bool AddRecord(const Record& record, bool flush)
+    {
+        Raw raw;
+        raw.State = 2;
+        raw.Operation = 1;
+        FromCommon(record, raw);
+        Record* stored = mManager.Add(&record);
+        if (stored == nullptr)
+            return false;
+        stored->SourceType = model::RecordSource::Act;
+        mRecords.push_back(std::move(raw));
+        stored->SourceData.PointAt(&mRecords.back());
+        Dirty = true;
+        return !flush || Submit();
+    }
+
+    bool UpdateRecord(const Record& record, std::size_t position, bool flush)
+    {
+        if (position >= mRecords.size())
+            return false;
+        Raw& raw = mRecords[position];
+        FromCommon(record, raw);
+        // A record added in this run and not submitted yet is still to be added.
+        raw.Operation = raw.State == 2 && raw.Operation == 1 ? 1 : 2;
+        raw.State = 2;
+        Dirty = true;
+        mManager.UpdateAt(&record, position);
+        return !flush || Submit();
+    }
+
+    Manager& GetManager() { return mManager; }
+    std::size_t Count() const { return mRecords.size(); }
+    const Raw& RawAt(std::size_t position) const { return mRecords.at(position); }
+
+protected:
+    ActConnector() : CxACTBaseUtil(Kind::kHelper, Kind::Files()) {}
+
+private:
+    static constexpr int kInfo = diagnostics::CxDebugUtil::kInfo;
+    static constexpr int kError = diagnostics::CxDebugUtil::kError;
+
+    template <class... Args>
+    void Say(int level, const char* text, Args... args) const
+    {
+        if (text == nullptr)
+            return;
+        if constexpr (sizeof...(args) == 0)
+            diagnostics::CxDebugUtil::Instance().Log(level, Kind::kLogUnit, __LINE__, "%s", text);
+        else
+            diagnostics::CxDebugUtil::Instance().Log(level, Kind::kLogUnit, __LINE__, text, args...);
+    }
+
+    // A file that ends before its record count is satisfied fails the load: nothing of it is kept.
+    bool ReadDataFile()
+    {
+        const std::string path = FilePath(Files().Data);
+        Say(kInfo, Kind::kTexts.readStart, path.c_str());
+        model::CxFile file;
+        if (!file.Open(path, "rb")) {
+            Say(kError, Kind::kTexts.readOpenFail, path.c_str());
+            return false;
+        }
+        std::int32_t count = 0;
+        if (!file.ReadInt32(count) || count < 0)
+            return false;
+        Say(kInfo, Kind::kTexts.readCount, count);
+        for (std::int32_t i = 0; i < count; ++i) {
+            Raw raw;
+            if (!ReadRecord(file, raw)) {
+                Clear();
+                return false;
+            }
+            const Record common = ToCommon(raw);
+            Record* stored = mManager.Add(&common);
+            if (stored == nullptr) {
+                Clear();
+                return false;
+            }
+            mRecords.push_back(std::move(raw));
+            stored->SourceData.PointAt(&mRecords.back());
+        }
+        Say(kInfo, Kind::kTexts.readOk);
+        return true;
+    }
+
+    // Written beside the data file and renamed over it once complete.
+    bool WriteDataFile()
+    {
+        const std::string path = FilePath(Files().Data);
+        const std::string part = path + ".part";
+        Say(kInfo, Kind::kTexts.writeStart, path.c_str());
+        model::CxFile file;
+        if (!file.Open(part, "wb")) {
+            Say(kError, Kind::kTexts.writeOpenFail, path.c_str());
+            return false;
+        }
+        Say(kInfo, Kind::kTexts.writeCount, static_cast<int>(mRecords.size()));
+        bool written = file.WriteInt32(static_cast<std::int32_t>(mRecords.size()));
+        for (const Raw& raw : mRecords)
+            written = written && WriteRecord(file, raw);
+        written = written && file.Flush();
+        file.Close();
+        if (!written || std::rename(part.c_str(), path.c_str()) != 0) {
+            std::remove(part.c_str());
+            return false;
+        }
+        Say(kInfo, Kind::kTexts.writeOk);
+        return true;
+    }
+
+    Manager mManager;
+    std::deque<Raw> mRecords;  // a deque keeps each record where it is as records are appended
+};
+
+}  // namespace velmora::connectors

@@ -1,0 +1,103 @@
+#include "HelperConnector.h"
+
+#include "diagnostics/CxDebugUtil.h"
+#include "platform/IniFile.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace velmora::connectors {
+
+HelperConnector::HelperConnector(const HelperFamily& family, std::string helperName, HelperFiles files)
+    : mFamily(family), mHelperName(std::move(helperName)), mFiles(std::move(files)), mRunner(family.LogUnit)
+{
+}
+
+HelperConnector::~HelperConnector()
+{
+    RequestStop();
+    HelperConnector::Clear();
+}
+
+void HelperConnector::Clear()
+{
+    if (mWorkFolder.empty())
+        return;
+    std::remove(FilePath(mFiles.Error).c_str());
+    std::remove(FilePath(mFiles.Status).c_str());
+}
+
+void HelperConnector::SetError(std::string text)
+{
+    mHasError = true;
+    mErrorText = std::move(text);
+    if (mErrorText.size() > 1023)
+        mErrorText.resize(1023);
+}
+
+bool HelperConnector::RunHelper(int mode)
+{
+    mMode = mode;
+    ParamParser params;
+    AddParams(params);
+    const std::string paramPath = FilePath(mFiles.Param);
+    if (!params.Save(paramPath))
+        VL_LOG(diagnostics::CxDebugUtil::kError, mFamily.LogUnit, "Failed to open file: %s", paramPath.c_str());
+
+    mHasError = false;
+    mErrorText.clear();
+    // Whatever an earlier run left must never pass for this run's answer.
+    std::remove(FilePath(mFiles.Error).c_str());
+    if (mode == 1)
+        std::remove(FilePath(mFiles.Data).c_str());
+
+    mRunner.SetExeName(mHelperName);
+    mRunner.SetWorkFolder(mWorkFolder);
+    mRunner.SetParamFileName(mFiles.Param);
+    mRunner.SetDataFileName(mFiles.Data);
+    const LaunchResult result = mRunner.Launch();
+    if (result.outcome != LaunchOutcome::TimedOut)
+        std::remove(paramPath.c_str());
+
+    switch (result.outcome) {
+    case LaunchOutcome::Ended:
+        ReadErrors();
+        return true;
+    case LaunchOutcome::NotStarted:
+        SetError("The helper program " + mHelperName + " could not be started: " + result.detail + ".");
+        return false;
+    case LaunchOutcome::TimedOut:
+        SetError("The helper program " + mHelperName + " did not finish within " +
+                 std::to_string(mRunner.Timeout().count() / 1000) + " seconds; it may still be working.");
+        return false;
+    case LaunchOutcome::WaitFailed:
+        SetError("Waiting for the helper program " + mHelperName + " failed: " + result.detail + ".");
+        return false;
+    }
+    return false;
+}
+
+void HelperConnector::ReadErrors()
+{
+    const auto errors = platform::IniFile::Load(FilePath(mFiles.Error));
+    const int count = errors.GetInt("Error", "Error.Count", 0);
+    mHasError = count > 0;
+    mErrorText = mHasError ? errors.GetString("Error", "Error." + std::to_string(count), "", 1024) : std::string();
+}
+
+void HelperConnector::RequestStop()
+{
+    if (mWorkFolder.empty() || mFiles.Control.empty())
+        return;
+    const std::string path = FilePath(mFiles.Control);
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return;
+    platform::IniFile control = platform::IniFile::Load(path);
+    if (control.GetInt("Status", "Running", 0) == 0)
+        return;
+    control.Set("Status", "Stop", "1");
+    control.Save(path, 0600);
+}
+
+}  // namespace velmora::connectors

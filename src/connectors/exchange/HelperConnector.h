@@ -1,0 +1,92 @@
+#pragma once
+
+#include "HelperRunner.h"
+#include "ParamParser.h"
+
+#include "platform/UiHost.h"
+
+#include <string>
+
+namespace velmora::connectors {
+
+// The plain names of one connector's exchange files, all in the working folder.
+struct HelperFiles {
+    std::string Data;     // records, written by the helper on load and by the connector on submit
+    std::string Param;    // parameters for the helper
+    std::string Error;    // INI: section "Error", "Error.Count", "Error.%d"
+    std::string Status;   // first line: the helper's progress text
+    std::string Control;  // INI: section "Status", "Running" kept by the helper, "Stop" set by us
+};
+
+// What tells one family of helper connectors (ACT!, Google, Lotus Notes) apart in the exchange.
+struct HelperFamily {
+    const char* LogUnit;  // source name of the exchange's log lines
+};
+
+// The exchange every helper connector has with its helper program: write the parameter file,
+// start the helper, wait for it, read its error file. A helper that cannot be started, or that
+// is still running at the time-out, is an error like one the helper reports itself. Stale
+// files of an earlier run are deleted before each run, and the parameter file, which holds a
+// password, as soon as the helper has ended.
+class HelperConnector {
+public:
+    virtual ~HelperConnector();
+    HelperConnector(const HelperConnector&) = delete;
+    HelperConnector& operator=(const HelperConnector&) = delete;
+
+    virtual bool Load() { return true; }
+    // Deletes the error file and the status file.
+    virtual void Clear();
+    virtual bool Submit() { return true; }
+
+    bool HasError() const { return mHasError; }
+    const std::string& GetErrorText() const { return mErrorText; }
+
+    // The working folder ends in '/'; every exchange file lies in it.
+    void SetWorkFolder(const std::string& folder) { mWorkFolder = folder; }
+    const std::string& WorkFolder() const { return mWorkFolder; }
+    void SetLogFolder(const std::string& folder) { mLogFolder = folder; }
+    void SetLogLevel(int level) { mLogLevel = level; }
+    void SetLogEnabled(bool enabled) { mLogEnabled = enabled; }
+    void SetUiHost(platform::UiHost* host) { mRunner.SetUiHost(host); }
+
+    const HelperFiles& Files() const { return mFiles; }
+    std::string FilePath(const std::string& name) const { return mWorkFolder + name; }
+    // The runner, for the time-out of tests and the Lotus Notes helpers' directory.
+    HelperRunner& Runner() { return mRunner; }
+
+protected:
+    HelperConnector(const HelperFamily& family, std::string helperName, HelperFiles files);
+
+    // Runs the helper in `mode` (1 load, 2 submit) and reads its errors. False when the helper
+    // did not run to its end; HasError then says why.
+    bool RunHelper(int mode);
+    void ReadErrors();
+    // Asks a helper that is still running to stop, through the control file.
+    void RequestStop();
+
+    // The family's parameter table.
+    virtual void AddParams(ParamParser& params) const = 0;
+
+    int Mode() const { return mMode; }
+    std::string LogFolder() const { return mLogFolder; }
+    int LogLevel() const { return mLogLevel; }
+    bool LogEnabled() const { return mLogEnabled; }
+    void SetError(std::string text);
+
+    bool Dirty = true;  // records were added or changed since the last submission
+
+private:
+    HelperFamily mFamily;
+    std::string mHelperName;
+    HelperFiles mFiles;
+    HelperRunner mRunner;
+    std::string mWorkFolder, mLogFolder;
+    int mLogLevel = 3;
+    bool mLogEnabled = false;
+    int mMode = 0;
+    bool mHasError = false;
+    std::string mErrorText;
+};
+
+}  // namespace velmora::connectors
