@@ -55,4 +55,44 @@ std::u16string ToWide(std::string_view narrow)
     return wide;
 }
 
+std::string AnsiToUtf8(std::string_view narrow)
+{
+    std::string utf8;
+    utf8.reserve(narrow.size());
+    for (const char16_t c : ToWide(narrow)) {
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else if (c < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (c >> 12));
+            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+std::string Utf8ToAnsi(std::string_view utf8)
+{
+    std::u16string wide;
+    wide.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        bool valid = length > 0 && i + length <= utf8.size();
+        char32_t code = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        // Characters beyond 16 bits are outside the code page anyway.
+        wide += valid && code < 0x10000 ? static_cast<char16_t>(code) : u'\uFFFD';
+        i += valid ? length : 1;
+    }
+    return ToNarrow(wide);
+}
+
 }  // namespace velmora::platform

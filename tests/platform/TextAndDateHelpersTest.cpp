@@ -28,6 +28,17 @@ TEST(CodePage, ConvertsBetweenUtf16AndWindows1252)
     }
 }
 
+TEST(CodePage, ConvertsBetweenUtf8AndWindows1252)
+{
+    EXPECT_EQ(AnsiToUtf8("Caf\xe9 \x80" "5"), "Caf\u00e9 \u20ac5");
+    EXPECT_EQ(Utf8ToAnsi("Caf\u00e9 \u20ac5 \u4e2d \U0001F600"), "Caf\xe9 \x80" "5 ? ?");
+    EXPECT_EQ(Utf8ToAnsi("bad \xC3 \xFF end"), "bad ? ? end");
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        EXPECT_EQ(Utf8ToAnsi(AnsiToUtf8(one)), one) << byte;
+    }
+}
+
 TEST(HexDump, ShowsAtMostTheFirst1024BytesInLowerCase)
 {
     const std::vector<std::byte> bytes = {std::byte{0x00}, std::byte{0xAB}, std::byte{0x7f}};

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "ActConversions.h"
+#include "ActDataFile.h"
 #include "ActRecords.h"
 #include "CxACTBaseUtil.h"
 
 #include "diagnostics/CxDebugUtil.h"
-#include "model/CxFile.h"
-
-#include <cstdio>
 #include <deque>
 
 namespace velmora::connectors {
@@ -156,55 +154,37 @@ private:
     {
         const std::string path = FilePath(Files().Data);
         Say(kInfo, Kind::kTexts.readStart, path.c_str());
-        model::CxFile file;
-        if (!file.Open(path, "rb")) {
+        const DataFileResult result = connectors::ReadDataFile<Raw>(
+            path, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.readCount, count); },
+            [&](Raw&& raw) {
+                const Record common = ToCommon(raw);
+                Record* stored = mManager.Add(&common);
+                if (stored == nullptr)
+                    return false;
+                mRecords.push_back(std::move(raw));
+                stored->SourceData.PointAt(&mRecords.back());
+                return true;
+            });
+        if (result == DataFileResult::CannotOpen)
             Say(kError, Kind::kTexts.readOpenFail, path.c_str());
+        if (result != DataFileResult::Ok) {
+            Clear();
             return false;
-        }
-        std::int32_t count = 0;
-        if (!file.ReadInt32(count) || count < 0)
-            return false;
-        Say(kInfo, Kind::kTexts.readCount, count);
-        for (std::int32_t i = 0; i < count; ++i) {
-            Raw raw;
-            if (!ReadRecord(file, raw)) {
-                Clear();
-                return false;
-            }
-            const Record common = ToCommon(raw);
-            Record* stored = mManager.Add(&common);
-            if (stored == nullptr) {
-                Clear();
-                return false;
-            }
-            mRecords.push_back(std::move(raw));
-            stored->SourceData.PointAt(&mRecords.back());
         }
         Say(kInfo, Kind::kTexts.readOk);
         return true;
     }
 
-    // Written beside the data file and renamed over it once complete.
     bool WriteDataFile()
     {
         const std::string path = FilePath(Files().Data);
-        const std::string part = path + ".part";
         Say(kInfo, Kind::kTexts.writeStart, path.c_str());
-        model::CxFile file;
-        if (!file.Open(part, "wb")) {
+        const DataFileResult result = connectors::WriteDataFile(
+            path, mRecords, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.writeCount, count); });
+        if (result == DataFileResult::CannotOpen)
             Say(kError, Kind::kTexts.writeOpenFail, path.c_str());
+        if (result != DataFileResult::Ok)
             return false;
-        }
-        Say(kInfo, Kind::kTexts.writeCount, static_cast<int>(mRecords.size()));
-        bool written = file.WriteInt32(static_cast<std::int32_t>(mRecords.size()));
-        for (const Raw& raw : mRecords)
-            written = written && WriteRecord(file, raw);
-        written = written && file.Flush();
-        file.Close();
-        if (!written || std::rename(part.c_str(), path.c_str()) != 0) {
-            std::remove(part.c_str());
-            return false;
-        }
         Say(kInfo, Kind::kTexts.writeOk);
         return true;
     }

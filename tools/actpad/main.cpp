@@ -1,0 +1,196 @@
+// velmora-actpad: makes and inspects stand-in ACT! databases, for the demo, the tests and users
+// who want to see what a migration wrote.
+//
+//   velmora-actpad create PAD USER PASSWORD [--samples]
+//   velmora-actpad list PAD contacts|calendar|todos|notes
+//   velmora-actpad dump PAD contacts|calendar|todos|notes RECORD-ID
+#include "helpers/act/ActStore.h"
+
+#include "model/CxDateTime.h"
+#include "platform/CodePage.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace velmora;
+using namespace velmora::helpers;
+
+namespace {
+
+int Usage()
+{
+    std::fputs("usage:\n"
+               "  velmora-actpad create PAD USER PASSWORD [--samples]\n"
+               "  velmora-actpad list PAD contacts|calendar|todos|notes\n"
+               "  velmora-actpad dump PAD contacts|calendar|todos|notes RECORD-ID\n",
+               stderr);
+    return 2;
+}
+
+int Fail(const std::string& error)
+{
+    std::fprintf(stderr, "velmora-actpad: %s\n", platform::AnsiToUtf8(error).c_str());
+    return 1;
+}
+
+std::string Date(double value)
+{
+    return value == 0 ? std::string("-") : model::CxDateTime(value).FormatDateTime();
+}
+
+// One line per record: its record ID and main fields, separated by " | ".
+std::string Summary(const ActContactRec& r)
+{
+    return std::string(r.FullName.view()) + " | " + std::string(r.Company.view()) + " | " +
+           std::string(r.BusinessEmail.view()) + " | " + std::string(r.BusinessPhone.view());
+}
+std::string Summary(const ActCalendarRec& r)
+{
+    return Date(r.Start) + " | " + std::string(r.Regarding.view()) + " | " + std::string(r.Location.view());
+}
+std::string Summary(const ActTodoRec& r)
+{
+    static const char* const kPriorities[] = {"high", "normal", "low"};
+    const char* priority = r.Priority >= 0 && r.Priority <= 2 ? kPriorities[r.Priority] : "?";
+    return std::string(r.Regarding.view()) + " | " + priority + " | due " + Date(r.DueDate) + (r.Completed ? " | done" : "");
+}
+std::string Summary(const ActNoteRec& r)
+{
+    const std::string_view text = r.NoteText.view();
+    return std::string(text.substr(0, text.find_first_of("\r\n")));
+}
+
+// Every field as "Name: value".
+struct FieldPrinter {
+    template <std::size_t N>
+    void Text(const char* name, const model::Text<N>& value) { Print(name, std::string(value.view())); }
+    void Int(const char* name, std::int32_t value) { Print(name, std::to_string(value)); }
+    void Flag(const char* name, std::uint8_t value) { Print(name, value ? "1" : "0"); }
+    void Date(const char* name, double value) { Print(name, ::Date(value)); }
+    static void Print(const char* name, const std::string& value)
+    {
+        std::printf("%s: %s\n", name, platform::AnsiToUtf8(value).c_str());
+    }
+};
+
+template <class Raw>
+int List(const ActStore& store, const char* recordId)
+{
+    std::vector<Raw> records;
+    std::string error;
+    if (!store.ReadAll(records, error))
+        return Fail(error);
+    for (const Raw& record : records) {
+        if (recordId == nullptr) {
+            std::printf("%s | %s\n", record.RecordId.c_str(), platform::AnsiToUtf8(Summary(record)).c_str());
+        } else if (record.RecordId == recordId) {
+            FieldPrinter printer;
+            VisitFields(record, printer);
+            return 0;
+        }
+    }
+    return recordId == nullptr ? 0 : Fail(std::string("no record with the ID ") + recordId);
+}
+
+double At(int year, int month, int day, int hour, int minute)
+{
+    double value = 0;
+    model::SystemTimeToVariant({static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 0,
+                                static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(hour),
+                                static_cast<std::uint16_t>(minute), 0, 0},
+                               value);
+    return value;
+}
+
+bool AddSamples(ActStore& store, std::string& error)
+{
+    std::vector<ActContactRec> contacts(3);
+    const char* const people[][7] = {
+        {"Ann", "Lee", "Acme Corporation", "ann.lee@acme.example", "555-0100", "12", "1 Main Street"},
+        {"Bob", "Marsh", "Brix & Sons", "bob@brix.example", "555-0142", "", "7 Harbour Road"},
+        {"Carla", "Diaz", "Acme Corporation", "carla.diaz@acme.example", "555-0177", "3", "1 Main Street"},
+    };
+    for (std::size_t i = 0; i < contacts.size(); ++i) {
+        ActContactRec& c = contacts[i];
+        c.FirstName = people[i][0];
+        c.LastName = people[i][1];
+        c.FullName = std::string(people[i][0]) + " " + people[i][1];
+        c.Company = people[i][2];
+        c.BusinessEmail = people[i][3];
+        c.BusinessPhone = people[i][4];
+        c.BusinessPhoneExtension = people[i][5];
+        c.BusinessAddress1 = people[i][6];
+        c.BusinessCity = "Springfield";
+        c.BusinessState = "WA";
+        c.BusinessPostal = "98052";
+        c.BusinessCountry = "USA";
+        c.CreateDate = c.EditDate = At(2008, 3, 1, 9, 0);
+    }
+    std::vector<ActCalendarRec> calendar(2);
+    calendar[0].Regarding = "Quarterly review";
+    calendar[0].Location = "Room 1";
+    calendar[0].ActivityType = 1;
+    calendar[0].Start = At(2008, 3, 7, 9, 0);
+    calendar[0].End = At(2008, 3, 7, 10, 30);
+    calendar[1].Regarding = "Team call";
+    calendar[1].ActivityType = 2;
+    calendar[1].Start = At(2008, 3, 3, 14, 0);
+    calendar[1].End = At(2008, 3, 3, 14, 30);
+    calendar[1].RecurrenceFrequency = 2;  // weekly on Mondays and Wednesdays, every 2 weeks
+    calendar[1].RecurrenceMode = 2;
+    calendar[1].RecurrenceValue = 2 | 8;
+    calendar[1].RecurrenceInterval = 2;
+    std::vector<ActTodoRec> todos(2);
+    todos[0].Regarding = "Send the price list to Bob";
+    todos[0].Priority = 0;
+    todos[0].DueDate = At(2008, 3, 10, 0, 0);
+    todos[1].Regarding = "Book the trade show stand";
+    std::vector<ActNoteRec> notes(2);
+    notes[0].NoteText = "Ann asked for a quote on 200 units.\r\nCall back before Friday.";
+    notes[0].CreateTime = At(2008, 3, 4, 11, 15);
+    notes[1].NoteText = "Bob prefers e-mail to phone calls.";
+    return store.Insert(contacts, error) && store.Insert(calendar, error) && store.Insert(todos, error) &&
+           store.Insert(notes, error);
+}
+
+template <class F>
+int WithKind(const std::string& kind, F&& run)
+{
+    if (kind == "contacts")
+        return run(ActContactRec{});
+    if (kind == "calendar")
+        return run(ActCalendarRec{});
+    if (kind == "todos")
+        return run(ActTodoRec{});
+    if (kind == "notes")
+        return run(ActNoteRec{});
+    return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 3)
+        return Usage();
+    const std::string command = argv[1];
+    const std::string pad = argv[2];
+    std::string error;
+    if (command == "create" && (argc == 5 || (argc == 6 && std::strcmp(argv[5], "--samples") == 0))) {
+        const auto store = ActStore::Create(pad, platform::Utf8ToAnsi(argv[3]), platform::Utf8ToAnsi(argv[4]), error);
+        if (!store || (argc == 6 && !AddSamples(*store, error)))
+            return Fail(error);
+        return 0;
+    }
+    const bool list = command == "list" && argc == 4;
+    const bool dump = command == "dump" && argc == 5;
+    if (!list && !dump)
+        return Usage();
+    const auto store = ActStore::Open(pad, error);
+    if (!store)
+        return Fail(error);
+    const char* recordId = dump ? argv[4] : nullptr;
+    return WithKind(argv[3], [&](auto kind) { return List<decltype(kind)>(*store, recordId); });
+}
