@@ -1,0 +1,32 @@
+// A helper program for the exchange tests, driven by $VELMORA_FAKE_HELPER:
+//   sleep:MS    writes its process id to $VELMORA_FAKE_HELPER_PID (when set), then sleeps MS ms;
+//   copy:PATH   copies its parameter file to PATH and that file's permission bits, in octal, to PATH.mode;
+// anything else ends at once.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
+
+int main(int argc, char** argv)
+{
+    const char* what = std::getenv("VELMORA_FAKE_HELPER");
+    const std::string action = what != nullptr ? what : "";
+    if (action.rfind("sleep:", 0) == 0) {
+        if (const char* pidFile = std::getenv("VELMORA_FAKE_HELPER_PID"))
+            std::ofstream(pidFile) << ::getpid();
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(action.c_str() + 6)));
+    } else if (action.rfind("copy:", 0) == 0 && argc == 2) {
+        const std::string target = action.substr(5);
+        std::ifstream in(argv[1], std::ios::binary);
+        std::ofstream(target, std::ios::binary) << in.rdbuf();
+        struct stat info {};
+        ::stat(argv[1], &info);
+        std::ofstream(target + ".mode") << std::oct << (info.st_mode & 0777);
+    }
+    return 0;
+}
