@@ -43,14 +43,15 @@ bool CxFile::Flush()
     return mFile != nullptr && std::fflush(mFile) == 0;
 }
 
+// An empty text may have no buffer at all: zero bytes never reach the C library.
 bool CxFile::ReadBytes(void* buffer, std::size_t size)
 {
-    return mFile != nullptr && std::fread(buffer, 1, size, mFile) == size;
+    return mFile != nullptr && (size == 0 || std::fread(buffer, 1, size, mFile) == size);
 }
 
 bool CxFile::WriteBytes(const void* buffer, std::size_t size)
 {
-    return mFile != nullptr && std::fwrite(buffer, 1, size, mFile) == size;
+    return mFile != nullptr && (size == 0 || std::fwrite(buffer, 1, size, mFile) == size);
 }
 
 bool CxFile::ReadInt32(std::int32_t& value)
