@@ -3,6 +3,8 @@
 // many source records of which about 70 % share a key with an ACT! record, a tenth of those
 // with a differing compared field. Run the release build:
 //   cmake --preset release && cmake --build --preset release && ./build/release/bench/record_bench
+#include "BenchData.h"
+
 #include "model/CommAddrMgr.h"
 #include "model/CommDateMgr.h"
 #include "model/CommNoteMgr.h"
@@ -16,6 +18,7 @@
 #include <string>
 
 using namespace velmora::model;
+using velmora::bench::Contact;
 
 namespace {
 
@@ -32,32 +35,6 @@ double Seconds(F&& work)
     const auto start = std::chrono::steady_clock::now();
     work();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-const char* const kFirstNames[] = {"James", "Mary", "Robert", "Patricia", "Michael", "Jennifer", "William", "Linda",
-                                   "Christopher", "Elizabeth", "Daniel", "Barbara", "Matthew", "Susan", "Anthony"};
-
-// A typical contact: names, company, two phones, an e-mail, one address and a short note.
-CommAddrRec Contact(int n)
-{
-    CommAddrRec r;
-    const std::string first = kFirstNames[n % 15];
-    const std::string last = "Lastname" + std::to_string(n);
-    r.FirstName = first;
-    r.LastName = last;
-    r.DisplayName = first + " " + last;
-    r.Company = "Company " + std::to_string(n % 5000) + " Inc.";
-    r.WorkPhone = "(555) " + std::to_string(100 + n % 900) + "-" + std::to_string(1000 + n % 9000);
-    r.MobilePhone = "(555) " + std::to_string(200 + n % 700) + "-" + std::to_string(2000 + n % 7000);
-    r.Email = first + "." + last + "@example.com";
-    r.WorkAddr.Street = std::to_string(n % 9999) + " Main Street";
-    r.WorkAddr.City = "Springfield";
-    r.WorkAddr.State = "WA";
-    r.WorkAddr.Postal = "98052";
-    r.WorkAddr.Country = "USA";
-    r.Note = "Met at the trade show; follow up about the spring order.";
-    r.SourceType = RecordSource::Act;
-    return r;
 }
 
 // The source side: 70 % share a key with ACT! record n (a tenth of those with another work
