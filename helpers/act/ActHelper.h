@@ -6,6 +6,7 @@
 #include "diagnostics/CxDebugUtil.h"
 #include "helpers/common/HelperSide.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -95,12 +96,15 @@ private:
         return store.Apply(records, error, Progress("Writing"));
     }
 
-    // Shows "<verb> <noun> i of n" every hundred records and at the end, and stops when asked to.
-    ActStore::Progress Progress(const char* verb) const
+    // Shows "<verb> <noun> i of n" at most every 100 ms (as often as the wait window looks) and at
+    // the end, and stops when the connector asks to.
+    ActStore::Progress Progress(const char* verb)
     {
         return [this, verb](std::size_t done, std::size_t total) {
-            if (done % 100 != 0 && done != total)
+            const auto now = std::chrono::steady_clock::now();
+            if (now - mLastProgress < std::chrono::milliseconds(100) && done != total)
                 return true;
+            mLastProgress = now;
             WriteStatusLine(mWork + Text(1007), std::string(verb) + " " + StoreKind<Raw>::Noun + " " +
                                                     std::to_string(done) + " of " + std::to_string(total));
             return !mControl.StopRequested();
@@ -110,6 +114,7 @@ private:
     const connectors::ParamParser& mParams;
     std::string mWork;
     ControlFile mControl;
+    std::chrono::steady_clock::time_point mLastProgress{};
 };
 
 template <class Kind>
