@@ -5,7 +5,7 @@
 //   cmake --preset release && cmake --build --preset release && ./build/release/bin/act_exchange_bench
 #include "BenchData.h"
 
-#include "connectors/act/ActDataFile.h"
+#include "connectors/exchange/RecordFile.h"
 #include "connectors/act/CxACTAddrUtil.h"
 #include "helpers/act/ActStore.h"
 

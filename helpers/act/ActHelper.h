@@ -2,7 +2,7 @@
 
 #include "ActStore.h"
 
-#include "connectors/act/ActDataFile.h"
+#include "connectors/exchange/RecordFile.h"
 #include "diagnostics/CxDebugUtil.h"
 #include "helpers/common/HelperSide.h"
 

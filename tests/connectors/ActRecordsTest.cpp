@@ -1,6 +1,6 @@
 // One record of each ACT! data file layout, written and read back byte for byte against bytes
 // built here from the layouts' field lists.
-#include "connectors/act/ActDataFile.h"
+#include "connectors/exchange/RecordFile.h"
 #include "connectors/act/CxACTAddrUtil.h"
 
 #include "support/ByteBuilder.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ActConversions.h"
-#include "ActDataFile.h"
+#include "connectors/exchange/RecordFile.h"
 #include "ActRecords.h"
 #include "CxACTBaseUtil.h"
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/CxFile.h"
 #include "model/TextValue.h"
 
 #include <concepts>
@@ -260,61 +259,15 @@ void VisitFields(Rec& r, Visitor& v)
     v.Date("EditTime", r.EditTime);
 }
 
-// One record in a data file: State, Operation, then the fields in order (texts as a 32-bit
-// length and the bytes, flags in 4 bytes, dates as 8-byte doubles, integers in 4 bytes).
-// Reading fails on a record the file ends inside.
-template <class Rec>
-bool ReadRecord(model::CxFile& file, Rec& record);
-template <class Rec>
-bool WriteRecord(model::CxFile& file, const Rec& record);
-
-namespace detail {
-
-struct FieldReader {
-    model::CxFile& file;
-    bool ok = true;
-    template <std::size_t N>
-    void Text(const char*, model::Text<N>& value) { ok = ok && file.ReadString(value); }
-    void Int(const char*, std::int32_t& value) { ok = ok && file.ReadInt32(value); }
-    void Date(const char*, double& value) { ok = ok && file.ReadDouble(value); }
-    void Flag(const char*, std::uint8_t& value)
-    {
-        bool flag = false;
-        ok = ok && file.ReadFlag(flag);
-        value = flag ? 1 : 0;
-    }
-};
-
-struct FieldWriter {
-    model::CxFile& file;
-    bool ok = true;
-    template <std::size_t N>
-    void Text(const char*, const model::Text<N>& value) { ok = ok && file.WriteString(value.view()); }
-    void Int(const char*, std::int32_t value) { ok = ok && file.WriteInt32(value); }
-    void Date(const char*, double value) { ok = ok && file.WriteDouble(value); }
-    void Flag(const char*, std::uint8_t value) { ok = ok && file.WriteFlag(value != 0); }
-};
-
-}  // namespace detail
-
-template <class Rec>
-bool ReadRecord(model::CxFile& file, Rec& record)
+// A record in a data file: State and Operation, then the fields.
+template <class Rec, class Visitor>
+    requires std::same_as<std::remove_const_t<Rec>, ActContactRec> || std::same_as<std::remove_const_t<Rec>, ActCalendarRec> ||
+             std::same_as<std::remove_const_t<Rec>, ActTodoRec> || std::same_as<std::remove_const_t<Rec>, ActNoteRec>
+void VisitFileFields(Rec& r, Visitor& v)
 {
-    detail::FieldReader reader{file};
-    reader.Int("State", record.State);
-    reader.Int("Operation", record.Operation);
-    VisitFields(record, reader);
-    return reader.ok;
-}
-
-template <class Rec>
-bool WriteRecord(model::CxFile& file, const Rec& record)
-{
-    detail::FieldWriter writer{file};
-    writer.Int("State", record.State);
-    writer.Int("Operation", record.Operation);
-    VisitFields(record, writer);
-    return writer.ok;
+    v.Int("State", r.State);
+    v.Int("Operation", r.Operation);
+    VisitFields(r, v);
 }
 
 }  // namespace velmora::connectors

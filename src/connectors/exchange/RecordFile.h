@@ -1,0 +1,110 @@
+#pragma once
+
+#include "model/CxFile.h"
+#include "model/TextValue.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace velmora::connectors {
+
+// The binary record files of the helper exchange: a 32-bit record count, then the records, each
+// its fields in order as the record's VisitFileFields lists them: texts as a 32-bit length and
+// that many bytes without terminator, integers in 4 bytes, flags in 4 bytes (the value in the
+// first), dates as 8-byte doubles, all little-endian. Connectors and helpers of every family
+// read and write their data files with these functions.
+
+namespace detail {
+
+struct FieldReader {
+    model::CxFile& file;
+    bool ok = true;
+    template <std::size_t N>
+    void Text(const char*, model::Text<N>& value) { ok = ok && file.ReadString(value); }
+    void Int(const char*, std::int32_t& value) { ok = ok && file.ReadInt32(value); }
+    void Date(const char*, double& value) { ok = ok && file.ReadDouble(value); }
+    void Flag(const char*, std::uint8_t& value)
+    {
+        bool flag = false;
+        ok = ok && file.ReadFlag(flag);
+        value = flag ? 1 : 0;
+    }
+};
+
+struct FieldWriter {
+    model::CxFile& file;
+    bool ok = true;
+    template <std::size_t N>
+    void Text(const char*, const model::Text<N>& value) { ok = ok && file.WriteString(value.view()); }
+    void Int(const char*, std::int32_t value) { ok = ok && file.WriteInt32(value); }
+    void Date(const char*, double value) { ok = ok && file.WriteDouble(value); }
+    void Flag(const char*, std::uint8_t value) { ok = ok && file.WriteFlag(value != 0); }
+};
+
+}  // namespace detail
+
+// Reading fails on a record the file ends inside.
+template <class Rec>
+bool ReadRecord(model::CxFile& file, Rec& record)
+{
+    detail::FieldReader reader{file};
+    VisitFileFields(record, reader);
+    return reader.ok;
+}
+
+template <class Rec>
+bool WriteRecord(model::CxFile& file, const Rec& record)
+{
+    detail::FieldWriter writer{file};
+    VisitFileFields(record, writer);
+    return writer.ok;
+}
+
+enum class DataFileResult { Ok, CannotOpen, Damaged };
+
+// Calls onCount(count) once the count is read, then onRecord(Rec&&) for each record; a file that
+// ends before its count is satisfied, or a negative count, is damaged. onRecord returns false
+// to stop reading (the result is then Damaged).
+template <class Rec, class OnCount, class OnRecord>
+DataFileResult ReadDataFile(const std::string& path, OnCount onCount, OnRecord onRecord)
+{
+    model::CxFile file;
+    if (!file.Open(path, "rb"))
+        return DataFileResult::CannotOpen;
+    std::int32_t count = 0;
+    if (!file.ReadInt32(count) || count < 0)
+        return DataFileResult::Damaged;
+    onCount(count);
+    for (std::int32_t i = 0; i < count; ++i) {
+        Rec record;
+        if (!ReadRecord(file, record) || !onRecord(std::move(record)))
+            return DataFileResult::Damaged;
+    }
+    return DataFileResult::Ok;
+}
+
+// Writes beside the file and renames the result over it once it is complete, so a reader never
+// meets half a file. onCount(count) is called once the file is open.
+template <class Records, class OnCount>
+DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount)
+{
+    const std::string part = path + ".part";
+    model::CxFile file;
+    if (!file.Open(part, "wb"))
+        return DataFileResult::CannotOpen;
+    const auto count = static_cast<std::int32_t>(records.size());
+    onCount(count);
+    bool written = file.WriteInt32(count);
+    for (const auto& record : records)
+        written = written && WriteRecord(file, record);
+    written = written && file.Flush();
+    file.Close();
+    if (!written || std::rename(part.c_str(), path.c_str()) != 0) {
+        std::remove(part.c_str());
+        return DataFileResult::Damaged;
+    }
+    return DataFileResult::Ok;
+}
+
+}  // namespace velmora::connectors
