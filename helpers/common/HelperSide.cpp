@@ -1,6 +1,9 @@
 #include "HelperSide.h"
 
+#include "diagnostics/CxDebugUtil.h"
 #include "platform/IniFile.h"
+
+#include <cstdlib>
 
 #include <fstream>
 
@@ -47,6 +50,37 @@ void ControlFile::SetRunning(bool running) const
 bool ControlFile::StopRequested() const
 {
     return platform::IniFile::Load(mPath).GetInt("Status", "Stop", 0) == 1;
+}
+
+HelperJob::HelperJob(const connectors::ParamParser& params, const ParamIds& ids, const std::string& controlFileName,
+                     const char* logUnit)
+    : mParams(params),
+      mIds(ids),
+      mWorkFolder(params.Get(ids.workFolder).value_or(std::string())),
+      mLogUnit(logUnit),
+      mControl(mWorkFolder + controlFileName)
+{
+    auto& log = diagnostics::CxDebugUtil::Instance();
+    log.SetFolder(Text(ids.logFolder));
+    log.SetEnabled(Text(ids.logEnabled) == "1");
+    log.SetLevel(std::atoi(Text(ids.logLevel).c_str()));
+}
+
+bool HelperJob::Progress(const std::string& prefix, std::size_t done, std::size_t total)
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (now - mLastProgress < std::chrono::milliseconds(100) && done != total)
+        return true;
+    mLastProgress = now;
+    WriteStatusLine(mWorkFolder + Text(mIds.statusFile),
+                    prefix + " " + std::to_string(done) + " of " + std::to_string(total));
+    return !mControl.StopRequested();
+}
+
+void HelperJob::Fail(const std::string& error) const
+{
+    VL_LOG(diagnostics::CxDebugUtil::kError, mLogUnit, "%s", error.c_str());
+    WriteErrorFile(mWorkFolder + Text(mIds.errorFile), {error});
 }
 
 }  // namespace velmora::helpers

@@ -2,6 +2,8 @@
 
 #include "connectors/exchange/ParamParser.h"
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +38,54 @@ private:
     void SetRunning(bool running) const;
 
     std::string mPath;
+};
+
+// Where a helper family keeps the exchange settings in its parameter file.
+struct ParamIds {
+    std::int32_t workFolder;
+    std::int32_t errorFile;
+    std::int32_t statusFile;
+    std::int32_t logFolder;
+    std::int32_t logLevel;
+    std::int32_t logEnabled;
+};
+
+// One run of a helper program: its parameters, its diagnostics routed as the parameters ask,
+// the control file kept while it works, progress shown at the wait window's pace, and a
+// failure answered through the error file.
+class HelperJob {
+public:
+    HelperJob(const connectors::ParamParser& params, const ParamIds& ids, const std::string& controlFileName,
+              const char* logUnit);
+
+    std::string Text(std::int32_t id) const { return mParams.Get(id).value_or(std::string()); }
+    const std::string& WorkFolder() const { return mWorkFolder; }
+
+    // Runs `work`; when it fails, logs its error and writes it to the error file. Returns the
+    // helper's exit status (0 success, 1 failure reported).
+    template <class Work>
+    int Run(Work&& work)
+    {
+        std::string error;
+        if (work(error))
+            return 0;
+        Fail(error);
+        return 1;
+    }
+
+    // Shows "<prefix> i of n" at most every 100 ms and at the end; false once the connector asked
+    // the helper to stop.
+    bool Progress(const std::string& prefix, std::size_t done, std::size_t total);
+
+private:
+    void Fail(const std::string& error) const;
+
+    const connectors::ParamParser& mParams;
+    ParamIds mIds;
+    std::string mWorkFolder;
+    const char* mLogUnit;
+    ControlFile mControl;
+    std::chrono::steady_clock::time_point mLastProgress{};
 };
 
 }  // namespace velmora::helpers
