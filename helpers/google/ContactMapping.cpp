@@ -139,7 +139,7 @@ void AddAddress(GContactRec& r, const VCardProperty& p, std::int32_t kind)
         return;
     std::vector<std::string> parts = p.Components();
     parts.resize(7);  // post-office box, extended address, street, city, region, postal code, country
-    std::string street = parts[1].empty() ? parts[2] : parts[1] + "\r\n" + parts[2];
+    std::string street = parts[1].empty() || parts[2].empty() ? parts[1] + parts[2] : parts[1] + "\r\n" + parts[2];
     r.AddressKinds[slot] = kind;
     r.PoBoxes[slot] = Ansi(parts[0]);
     r.Streets[slot] = Ansi(street);

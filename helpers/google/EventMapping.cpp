@@ -1,0 +1,279 @@
+#include "EventMapping.h"
+
+#include "model/CxDateTime.h"
+#include "platform/CodePage.h"
+
+#include <libical/ical.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace velmora::helpers {
+namespace {
+
+using connectors::GEventRec;
+
+// Texts of the file in Windows-1252, their lines separated by CR LF as records keep them.
+std::string Ansi(const char* utf8)
+{
+    if (utf8 == nullptr)
+        return {};
+    std::string text;
+    for (const char c : platform::Utf8ToAnsi(utf8)) {
+        if (c == '\n' && (text.empty() || text.back() != '\r'))
+            text += '\r';
+        text += c;
+    }
+    return text;
+}
+
+double DateOf(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    double value = 0;
+    model::SystemTimeToVariant({static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 0,
+                                static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(hour),
+                                static_cast<std::uint16_t>(minute), static_cast<std::uint16_t>(second), 0},
+                               value);
+    return value;
+}
+
+// A moment of the file in local time: UTC and zoned times are converted, floating times and
+// dates taken as they stand.
+struct Moment {
+    double value = 0;
+    bool isDate = false;
+};
+
+Moment LocalMoment(icaltimetype time, const char* tzid, icalcomponent* calendar)
+{
+    if (icaltime_is_null_time(time))
+        return {};
+    if (time.is_date)
+        return {DateOf(time.year, time.month, time.day), true};
+    const icaltimezone* zone = nullptr;
+    if (icaltime_is_utc(time))
+        zone = icaltimezone_get_utc_timezone();
+    else if (tzid != nullptr) {
+        zone = icalcomponent_get_timezone(calendar, tzid);
+        if (zone == nullptr)
+            zone = icaltimezone_get_builtin_timezone(tzid);
+    }
+    if (zone == nullptr)
+        return {DateOf(time.year, time.month, time.day, time.hour, time.minute, time.second), false};
+    return {model::TimeTToVariant(static_cast<std::int64_t>(icaltime_as_timet_with_zone(time, zone))), false};
+}
+
+const char* TzidOf(icalproperty* property)
+{
+    icalparameter* tzid = property != nullptr ? icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) : nullptr;
+    return tzid != nullptr ? icalparameter_get_tzid(tzid) : nullptr;
+}
+
+// "DTSTART:20080307T093000" or "DTSTART;VALUE=DATE:20080307", in local time.
+std::string MomentLine(const char* name, const Moment& moment)
+{
+    const model::CxDateTime time(moment.value);
+    const auto& t = time.GetSystemTime();
+    char text[64];
+    if (moment.isDate)
+        std::snprintf(text, sizeof text, "%s;VALUE=DATE:%04d%02d%02d", name, t.Year, t.Month, t.Day);
+    else
+        std::snprintf(text, sizeof text, "%s:%04d%02d%02dT%02d%02d%02d", name, t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second);
+    return text;
+}
+
+std::int32_t WeekdayBit(short day)
+{
+    const int weekday = static_cast<int>(icalrecurrencetype_day_day_of_week(day));  // 1 Sunday ... 7 Saturday
+    return weekday >= 1 && weekday <= 7 ? 1 << (weekday - 1) : 0;
+}
+
+// The numeric fields of a rule: type, interval, weekdays, day of month, month, the week number
+// of a monthly rule or the month of a yearly one, and its end.
+void ApplyRule(const icalrecurrencetype& rule, icaltimetype start, const Moment& startMoment, GEventRec& e,
+               icalcomponent* calendar, const char* tzid)
+{
+    const model::CxDateTime first(startMoment.value);
+    const auto& s = first.GetSystemTime();
+    const bool hasDay = rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
+    const bool hasMonthDay = rule.by_month_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
+    const int position = hasDay ? icalrecurrencetype_day_position(rule.by_day[0]) : 0;
+    const int month = rule.by_month[0] != ICAL_RECURRENCE_ARRAY_MAX ? rule.by_month[0] : s.Month;
+    e.Interval = rule.interval > 0 ? rule.interval : 1;
+    switch (rule.freq) {
+    case ICAL_DAILY_RECURRENCE: e.RecurrenceType = 1; break;
+    case ICAL_WEEKLY_RECURRENCE:
+        e.RecurrenceType = 2;
+        for (int i = 0; i < ICAL_BY_DAY_SIZE && rule.by_day[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i)
+            e.Weekdays |= WeekdayBit(rule.by_day[i]);
+        if (e.Weekdays == 0)
+            e.Weekdays = 1 << s.DayOfWeek;
+        break;
+    case ICAL_MONTHLY_RECURRENCE:
+        if (hasDay && position != 0 && !hasMonthDay) {
+            e.RecurrenceType = 3;
+            e.Weekdays = WeekdayBit(rule.by_day[0]);
+            e.WeekOrMonth = position < 0 ? 5 : position;  // 5: the last one in the month
+        } else {
+            e.RecurrenceType = 4;
+            e.DayOfMonth = hasMonthDay ? rule.by_month_day[0] : s.Day;
+        }
+        break;
+    case ICAL_YEARLY_RECURRENCE:
+        e.MonthOfYear = month;
+        if (hasDay && position != 0 && !hasMonthDay) {
+            e.RecurrenceType = 5;
+            e.Weekdays = WeekdayBit(rule.by_day[0]);
+            e.WeekOrMonth = position < 0 ? 5 : position;
+        } else {
+            e.RecurrenceType = 6;
+            e.DayOfMonth = hasMonthDay ? rule.by_month_day[0] : s.Day;
+            e.WeekOrMonth = month;
+        }
+        break;
+    default: e.RecurrenceType = 0; break;
+    }
+    e.RecurrenceStart = startMoment.value;
+    if (!icaltime_is_null_time(rule.until)) {
+        e.HasEnd = 1;
+        e.RecurrenceEnd = LocalMoment(rule.until, tzid, calendar).value;
+    } else if (rule.count > 0) {
+        // The end of a counted series is its last occurrence (counted up to a sane limit).
+        icalrecur_iterator* it = icalrecur_iterator_new(rule, start);
+        icaltimetype last = icaltime_null_time();
+        for (int i = 0; it != nullptr && i < std::min(rule.count, 100000); ++i) {
+            const icaltimetype next = icalrecur_iterator_next(it);
+            if (icaltime_is_null_time(next))
+                break;
+            last = next;
+        }
+        if (it != nullptr)
+            icalrecur_iterator_free(it);
+        if (!icaltime_is_null_time(last)) {
+            e.HasEnd = 1;
+            e.RecurrenceEnd = LocalMoment(last, tzid, calendar).value;
+        }
+    }
+}
+
+// Reminders: display 1, e-mail 2, sound 3; amounts in the largest whole unit (0 minutes,
+// 1 hours, 2 days, 3 weeks) before the start.
+void ApplyAlarms(icalcomponent* event, GEventRec& e)
+{
+    std::size_t count = 0;
+    for (icalcomponent* alarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT);
+         alarm != nullptr && count < 3; alarm = icalcomponent_get_next_component(event, ICAL_VALARM_COMPONENT)) {
+        icalproperty* trigger = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
+        if (trigger == nullptr)
+            continue;
+        const icaltriggertype when = icalproperty_get_trigger(trigger);
+        int seconds = icaltime_is_null_time(when.time) ? -icaldurationtype_as_int(when.duration) : 0;
+        seconds = std::max(seconds, 0);
+        int unit = 0, amount = seconds / 60;
+        for (const auto& [size, code] : {std::pair{604800, 3}, std::pair{86400, 2}, std::pair{3600, 1}}) {
+            if (seconds >= size && seconds % size == 0) {
+                unit = code;
+                amount = seconds / size;
+                break;
+            }
+        }
+        icalproperty* action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
+        const icalproperty_action kind = action != nullptr ? icalproperty_get_action(action) : ICAL_ACTION_DISPLAY;
+        e.ReminderMethods[count] = kind == ICAL_ACTION_EMAIL ? 2 : kind == ICAL_ACTION_AUDIO ? 3 : 1;
+        e.ReminderAmounts[count] = amount;
+        e.ReminderUnits[count] = unit;
+        ++count;
+    }
+    e.ReminderCount = static_cast<std::int32_t>(count);
+}
+
+GEventRec ToEvent(icalcomponent* event, icalcomponent* calendar)
+{
+    GEventRec e;
+    e.Title = Ansi(icalcomponent_get_summary(event));
+    e.Where = Ansi(icalcomponent_get_location(event));
+    e.Description = Ansi(icalcomponent_get_description(event));
+    icalproperty* dtstart = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    const icaltimetype startTime = dtstart != nullptr ? icalproperty_get_dtstart(dtstart) : icaltime_null_time();
+    const Moment start = LocalMoment(startTime, TzidOf(dtstart), calendar);
+    icalproperty* dtend = icalcomponent_get_first_property(event, ICAL_DTEND_PROPERTY);
+    const Moment end = dtend != nullptr ? LocalMoment(icalproperty_get_dtend(dtend), TzidOf(dtend), calendar)
+                                        : LocalMoment(icalcomponent_get_dtend(event), TzidOf(dtstart), calendar);
+    e.Start = start.value;
+    e.End = end.value != 0 ? end.value : start.value;
+    e.AllDay = start.isDate ? 1 : 0;
+    if (icalproperty* visibility = icalcomponent_get_first_property(event, ICAL_CLASS_PROPERTY)) {
+        const icalproperty_class cls = icalproperty_get_class(visibility);
+        e.Visibility = cls == ICAL_CLASS_PRIVATE ? 2 : cls == ICAL_CLASS_CONFIDENTIAL ? 3 : cls == ICAL_CLASS_PUBLIC ? 1 : 0;
+    }
+    ApplyAlarms(event, e);
+    std::string categories;
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_CATEGORIES_PROPERTY); p != nullptr;
+         p = icalcomponent_get_next_property(event, ICAL_CATEGORIES_PROPERTY))
+        categories += (categories.empty() ? "" : ",") + Ansi(icalproperty_get_categories(p));
+    e.Category = categories;
+    if (icalproperty* created = icalcomponent_get_first_property(event, ICAL_CREATED_PROPERTY))
+        e.CreationTime = LocalMoment(icalproperty_get_created(created), nullptr, calendar).value;
+    if (icalproperty* modified = icalcomponent_get_first_property(event, ICAL_LASTMODIFIED_PROPERTY))
+        e.LastModificationTime = LocalMoment(icalproperty_get_lastmodified(modified), nullptr, calendar).value;
+
+    if (icalproperty* rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
+        const icalrecurrencetype rule = icalproperty_get_rrule(rrule);
+        ApplyRule(rule, startTime, start, e, calendar, TzidOf(dtstart));
+        char* ruleText = icalrecurrencetype_as_string_r(const_cast<icalrecurrencetype*>(&rule));
+        e.RecurrenceText = MomentLine("DTSTART", start) + "\r\n" + MomentLine("DTEND", {e.End, end.isDate || start.isDate}) +
+                           "\r\nRRULE:" + (ruleText != nullptr ? ruleText : "");
+        icalmemory_free_buffer(ruleText);
+    }
+    return e;
+}
+
+std::string XProperty(icalcomponent* calendar, const char* name)
+{
+    for (icalproperty* p = icalcomponent_get_first_property(calendar, ICAL_X_PROPERTY); p != nullptr;
+         p = icalcomponent_get_next_property(calendar, ICAL_X_PROPERTY)) {
+        if (const char* x = icalproperty_get_x_name(p); x != nullptr && std::string_view(x) == name)
+            return Ansi(icalproperty_get_value_as_string(p));
+    }
+    return {};
+}
+
+}  // namespace
+
+bool ReadCalendarFile(const std::string& path, GoogleCalendarFile& file, std::string& error)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in && text.empty()) {
+        error = "Cannot read the calendar file " + path + ".";
+        return false;
+    }
+    const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(icalparser_parse_string(text.c_str()),
+                                                                            icalcomponent_free);
+    if (calendar == nullptr || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT) {
+        error = "The file " + path + " is not an iCalendar calendar.";
+        return false;
+    }
+    icalcomponent* cal = calendar.get();
+    file.calendar.Name = XProperty(cal, "X-WR-CALNAME");
+    file.calendar.Description = XProperty(cal, "X-WR-CALDESC");
+    file.calendar.Summary = Ansi(std::filesystem::path(path).filename().string().c_str());
+    std::string zone = XProperty(cal, "X-WR-TIMEZONE");
+    if (icalcomponent* vtimezone = icalcomponent_get_first_component(cal, ICAL_VTIMEZONE_COMPONENT); zone.empty() && vtimezone) {
+        if (icalproperty* tzid = icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY))
+            zone = Ansi(icalproperty_get_tzid(tzid));
+    }
+    file.calendar.TimeZone = zone;
+    for (icalcomponent* event = icalcomponent_get_first_component(cal, ICAL_VEVENT_COMPONENT); event != nullptr;
+         event = icalcomponent_get_next_component(cal, ICAL_VEVENT_COMPONENT)) {
+        if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY) == nullptr)
+            file.events.push_back(ToEvent(event, cal));
+    }
+    return true;
+}
+
+}  // namespace velmora::helpers

@@ -1,0 +1,46 @@
+// The stand-in Google contacts helper: reads contacts.vcf of the account folder and writes the
+// contacts to the connector's data file.
+#include "ContactMapping.h"
+#include "GoogleAccount.h"
+
+#include "connectors/exchange/RecordFile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+using namespace velmora;
+using namespace velmora::helpers;
+
+int main(int argc, char** argv)
+{
+    connectors::ParamParser params;
+    if (!ReadParams(argc, argv, params)) {
+        std::fprintf(stderr, "usage: %s PARAMETER-FILE\n(the parameter file a Velmora connector writes)\n", argv[0]);
+        return 2;
+    }
+    HelperJob job(params, kGoogleParams, "GAddrData.ini", "GAddrUtil");
+    return job.Run([&](std::string& error) {
+        std::string account;
+        if (!OpenGoogleAccount(job, account, error))
+            return false;
+        std::ifstream in(account + "contacts.vcf", std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::vector<VCard> cards = ParseVCards(text);
+        std::vector<connectors::GContactRec> contacts;
+        contacts.reserve(cards.size());
+        for (const VCard& card : cards) {
+            contacts.push_back(ToGoogleContact(card));
+            if (!job.Progress("Reading contacts", contacts.size(), cards.size())) {
+                error = "Stopped on request.";
+                return false;
+            }
+        }
+        const std::string dataFile = job.WorkFolder() + job.Text(1002);
+        if (connectors::WriteDataFile(dataFile, contacts, [](std::int32_t) {}) != connectors::DataFileResult::Ok) {
+            error = "Cannot write the data file " + dataFile + ".";
+            return false;
+        }
+        return true;
+    });
+}

@@ -1,0 +1,58 @@
+// The stand-in Google calendar helper: reads every *.ics file of the account folder (one
+// calendar each, in name order) and writes the events and the calendars to the connector's
+// two data files.
+#include "EventMapping.h"
+#include "GoogleAccount.h"
+
+#include "connectors/exchange/RecordFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <set>
+
+using namespace velmora;
+using namespace velmora::helpers;
+
+int main(int argc, char** argv)
+{
+    connectors::ParamParser params;
+    if (!ReadParams(argc, argv, params)) {
+        std::fprintf(stderr, "usage: %s PARAMETER-FILE\n(the parameter file a Velmora connector writes)\n", argv[0]);
+        return 2;
+    }
+    HelperJob job(params, kGoogleParams, "GDateData.ini", "GDateUtil");
+    return job.Run([&](std::string& error) {
+        std::string account;
+        if (!OpenGoogleAccount(job, account, error))
+            return false;
+        std::set<std::filesystem::path> files;
+        std::error_code listing;
+        for (std::filesystem::directory_iterator it(account, listing), end; !listing && it != end; it.increment(listing)) {
+            if (it->path().extension() == ".ics")
+                files.insert(it->path());
+        }
+        std::vector<connectors::GCalendarRec> calendars;
+        std::vector<connectors::GEventRec> events;
+        for (const auto& path : files) {
+            GoogleCalendarFile file;
+            if (!ReadCalendarFile(path.string(), file, error))
+                return false;
+            calendars.push_back(std::move(file.calendar));
+            for (auto& event : file.events)
+                events.push_back(std::move(event));
+            if (!job.Progress("Reading calendars", calendars.size(), files.size())) {
+                error = "Stopped on request.";
+                return false;
+            }
+        }
+        const std::string eventFile = job.WorkFolder() + job.Text(1002);
+        const std::string calendarFile = job.WorkFolder() + job.Text(1008);
+        const auto ignore = [](std::int32_t) {};
+        if (connectors::WriteDataFile(eventFile, events, ignore) != connectors::DataFileResult::Ok ||
+            connectors::WriteDataFile(calendarFile, calendars, ignore) != connectors::DataFileResult::Ok) {
+            error = "Cannot write the data files " + eventFile + " and " + calendarFile + ".";
+            return false;
+        }
+        return true;
+    });
+}

@@ -1,0 +1,37 @@
+#include "GoogleAccount.h"
+
+#include "platform/WindowsPath.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace velmora::helpers {
+
+bool OpenGoogleAccount(const HelperJob& job, std::string& folder, std::string& error)
+{
+    const char* root = std::getenv("VELMORA_GOOGLE_ROOT");
+    std::string base = root != nullptr && root[0] == '/' ? std::string(root) : job.WorkFolder() + "GoogleAccounts";
+    if (base.back() != '/')
+        base += '/';
+    const std::string account = job.Text(1000);
+    const auto found = account.empty() ? std::nullopt : platform::FindNameNoCase(base, account);
+    std::error_code isFolder;
+    if (!found || !std::filesystem::is_directory(*found, isFolder)) {
+        error = "There is no Google account " + account + ".";
+        return false;
+    }
+    std::ifstream passwordFile(*found + "/password", std::ios::binary);
+    std::string password;
+    std::getline(passwordFile, password);
+    if (!password.empty() && password.back() == '\r')
+        password.pop_back();
+    if (!passwordFile || password != job.Text(1001)) {
+        error = "Invalid account name or password for the Google account " + account + ".";
+        return false;
+    }
+    folder = *found + "/";
+    return true;
+}
+
+}  // namespace velmora::helpers
