@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Makes a ready demo in a data home of its own (never the user's): a stand-in ACT! database
+# (user "demo", password "demo") with sample contacts, calendar entries, to-dos and notes; a
+# Google account demo@example.org (password "demo") whose contacts and calendar overlap them
+# (some new, some different, some the same); and the settings that point at both, with the
+# passwords saved.
+#   make-demo.sh BIN-FOLDER DATA-HOME
+set -euo pipefail
+bin=$1
+home=$2
+data="$home/corvane/VLACT"
+account="$data/GoogleAccounts/demo@example.org"
+rm -rf "$home"
+mkdir -p "$account" "$home/corvane/VLCommon"
+chmod 700 "$home/corvane" "$data"
+
+"$bin/velmora-actpad" create "$data/Demo.pad" demo demo --samples
+
+printf 'demo\n' > "$account/password"
+
+# Ann Lee is as ACT! has her; Bob Marsh has another company; Dora Kim and Ed Novak are new.
+cat > "$account/contacts.vcf" <<'VCF'
+BEGIN:VCARD
+VERSION:3.0
+FN:Ann Lee
+N:Lee;Ann;;;
+EMAIL;TYPE=INTERNET;TYPE=WORK:ann.lee@acme.example
+TEL;TYPE=WORK:555-0100x12
+ADR;TYPE=WORK:;;1 Main Street;Springfield;WA;98052;USA
+ORG:Acme Corporation
+END:VCARD
+BEGIN:VCARD
+VERSION:3.0
+FN:Bob Marsh
+N:Marsh;Bob;;;
+EMAIL;TYPE=INTERNET;TYPE=WORK:bob@brix.example
+TEL;TYPE=WORK:555-0142
+ADR;TYPE=WORK:;;7 Harbour Road;Springfield;WA;98052;USA
+ORG:Brix & Sons Ltd
+TITLE:Buyer
+END:VCARD
+BEGIN:VCARD
+VERSION:3.0
+FN:Dora Kim
+N:Kim;Dora;;;
+EMAIL;TYPE=INTERNET;TYPE=WORK:dora.kim@example.org
+TEL;TYPE=CELL:555-0199
+ORG:Kim Design
+TITLE:Owner
+BDAY:1975-09-14
+END:VCARD
+BEGIN:VCARD
+VERSION:3.0
+FN:Ed Novák
+N:Novák;Ed;;;
+EMAIL;TYPE=INTERNET;TYPE=HOME:ed.novak@example.net
+NOTE:Met at the trade fair\, stand 12.
+END:VCARD
+VCF
+
+# The quarterly review is as ACT! has it; the team call is in another room; the fair is new.
+cat > "$account/work.ics" <<'ICS'
+BEGIN:VCALENDAR
+PRODID:-//Google Inc//Google Calendar 70.9054//EN
+VERSION:2.0
+X-WR-CALNAME:Work
+BEGIN:VEVENT
+DTSTART:20080307T090000
+DTEND:20080307T103000
+SUMMARY:Quarterly review
+LOCATION:Room 1
+END:VEVENT
+BEGIN:VEVENT
+DTSTART:20080303T140000
+DTEND:20080303T143000
+RRULE:FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,WE
+SUMMARY:Team call
+LOCATION:Room 2
+BEGIN:VALARM
+ACTION:DISPLAY
+TRIGGER:-PT10M
+END:VALARM
+END:VEVENT
+BEGIN:VEVENT
+DTSTART;VALUE=DATE:20080310
+DTEND;VALUE=DATE:20080311
+SUMMARY:Trade fair
+END:VEVENT
+END:VCALENDAR
+ICS
+
+cat > "$data/VLACT.ini" <<INI
+[VLACT]
+SourceApp=2
+ACTPadName=$data/Demo.pad
+ACTUserName=demo
+ACTSaveUser=1
+ACTSavePassword=1
+ACTPassword=ZGVtbw==
+GGSaveEmail=1
+GGEmail=demo@example.org
+GGSavePassword=1
+GGPassword=ZGVtbw==
+INI
+chmod 600 "$data/VLACT.ini"
+echo "Demo data made in $home"

@@ -1,0 +1,112 @@
+// velmora-batch: one whole migration without windows, exactly as the wizard runs it, configured
+// by the settings file of the data folder (VLACT.ini).
+//
+//   velmora-batch [--select diff|all|none] [--dry-run]
+//
+// Prints every loaded source record with its mark, whether it is selected, and the preview
+// columns (tab-separated), migrates the selected records unless --dry-run, and prints the finish
+// page's counts. Messages the wizard shows in boxes go to standard error. Exit status 0 on
+// success, 1 on failure, 2 for wrong arguments.
+#include "core/AppCommon.h"
+#include "core/LoadAndCompare.h"
+#include "core/MigrateToTarget.h"
+#include "core/PreviewColumns.h"
+#include "core/SessionManagers.h"
+
+#include "platform/CodePage.h"
+#include "platform/ConsoleUiHost.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+using namespace velmora;
+using namespace velmora::core;
+
+namespace {
+
+enum class Selection { Diff, All, None };
+
+const char* MarkOf(std::int32_t status)
+{
+    return status == model::RecStatus::New ? "New" : status == model::RecStatus::Different ? "Different" : "Same";
+}
+
+// Lists a data type's source records and fills its selection list the way the preview page does.
+template <class Manager, class Record>
+void Preview(const char* title, Manager* manager, model::CxList<Record>& selected, Selection selection)
+{
+    if (manager == nullptr)
+        return;
+    std::printf("%s\n", title);
+    for (std::size_t i = 0; i < manager->Count(); ++i) {
+        Record* record = manager->At(i);
+        const bool chosen = selection == Selection::All || (selection == Selection::Diff && record->Status != 0);
+        if (chosen)
+            selected.Append(record);
+        std::string line = std::string(MarkOf(record->Status)) + "\t" + (chosen ? "[x]" : "[ ]");
+        for (const std::string& column : PreviewColumns(*record))
+            line += "\t" + platform::AnsiToUtf8(column);
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+int Usage()
+{
+    std::fputs("usage: velmora-batch [--select diff|all|none] [--dry-run]\n", stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Selection selection = Selection::Diff;
+    bool dryRun = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--dry-run") == 0) {
+            dryRun = true;
+        } else if (std::strcmp(argv[i], "--select") == 0 && i + 1 < argc) {
+            const std::string value = argv[++i];
+            if (value == "diff")
+                selection = Selection::Diff;
+            else if (value == "all")
+                selection = Selection::All;
+            else if (value == "none")
+                selection = Selection::None;
+            else
+                return Usage();
+        } else {
+            return Usage();
+        }
+    }
+
+    AppContext& app = App();
+    AppStartup(app);
+    platform::ConsoleUiHost ui(stderr);
+    const int source = app.Settings.SourceApp;
+    ApplyFieldMapping(app, source);
+    bool ok = LoadAndCompare(app, ui, nullptr, source, AppType::Act);
+    if (ok) {
+        const AppSettings& s = app.Settings;
+        Session& session = app.Session;
+        if (s.SyncAddr)
+            Preview("Contacts", ContactsOf(session, source), session.SelectedAddr, selection);
+        if (s.SyncDate)
+            Preview("Calendar", CalendarOf(session, source), session.SelectedDate, selection);
+        if (s.SyncTask)
+            Preview("Task", TasksOf(session, source), session.SelectedTask, selection);
+        if (s.SyncNote)
+            Preview("Notes", NotesOf(session, source), session.SelectedNote, selection);
+        if (!dryRun)
+            ok = MigrateToTarget(app, ui, nullptr, AppType::Act);
+    }
+    if (ok) {
+        std::printf("Number of Contact Records Migrated:\t%zu\n", app.Session.SelectedAddr.Count());
+        std::printf("Number of Calendar Records Migrated:\t%zu\n", app.Session.SelectedDate.Count());
+        std::printf("Number of Task Records Migrated:\t%zu\n", app.Session.SelectedTask.Count());
+        std::printf("Number of Notes Records Migrated:\t%zu\n", app.Session.SelectedNote.Count());
+    }
+    AppShutdown(app);
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,220 @@
+#include "LoadAndCompare.h"
+
+#include "SessionManagers.h"
+
+#include "connectors/act/CxACTAddrUtil.h"
+#include "connectors/act/CxACTDateUtil.h"
+#include "connectors/act/CxACTNoteUtil.h"
+#include "connectors/act/CxACTTaskUtil.h"
+#include "connectors/google/CxGAddrUtil.h"
+#include "connectors/google/CxGDateUtil.h"
+#include "diagnostics/CxDebugUtil.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <type_traits>
+#include <vector>
+
+namespace velmora::core {
+namespace {
+
+using platform::UiHost;
+
+enum DataType { Contacts, Calendar, Tasks, Notes };
+
+// One data type of an application's loader. `load` makes or clears the connector, hands it its
+// settings, watches `statusFile` (helper-based applications) and loads; on failure it gives the
+// text for the error message's %s.
+struct LoadStep {
+    DataType type;
+    const char* text;
+    const char* errorFormat;  // with %s for the connector's error text, or a plain message
+    const char* statusFile;   // in the data folder; null for applications without helpers
+    std::function<bool(AppContext&, UiHost&, const std::string& statusPath, std::string& error)> load;
+};
+
+struct AppLoader {
+    const char* windowText;
+    std::vector<LoadStep> steps;
+};
+
+bool SyncOn(const AppSettings& s, DataType type)
+{
+    switch (type) {
+    case Contacts: return s.SyncAddr;
+    case Calendar: return s.SyncDate;
+    case Tasks: return s.SyncTask;
+    case Notes: return s.SyncNote;
+    }
+    return false;
+}
+
+// The connector in the slot, cleared for a new load, or a new one.
+template <class Connector>
+Connector& Reused(Slot<Connector>& slot)
+{
+    if (slot)
+        slot->Clear();
+    else
+        slot = MakeSlot<Connector>();
+    return *slot;
+}
+
+void HandOver(connectors::HelperConnector& c, const AppContext& app, UiHost& ui)
+{
+    c.SetWorkFolder(app.DataFolder);
+    c.SetLogFolder(app.DataFolder);
+    c.SetLogEnabled(app.Settings.EnableDebug);
+    c.SetLogLevel(app.Settings.LogLevel);
+    c.SetUiHost(&ui);
+}
+
+// Watches the status file, loads, and turns a failure or a reported error into `error`.
+bool LoadWatched(connectors::HelperConnector& c, UiHost& ui, const std::string& statusPath, std::string& error)
+{
+    ui.WatchStatusFile(statusPath);
+    const bool loaded = c.Load();
+    error = c.GetErrorText();
+    return loaded && !c.HasError();
+}
+
+template <class Connector>
+auto ActLoad(Slot<Connector>& (*slotOf)(Session&))
+{
+    return [slotOf](AppContext& app, UiHost& ui, const std::string& statusPath, std::string& error) {
+        Connector& c = Reused(slotOf(app.Session));
+        HandOver(c, app, ui);
+        c.DatabasePath = app.Settings.ACTPadName;
+        c.UserName = app.Settings.ACTUserName;
+        c.Password = app.Settings.ACTPassword.Plain;
+        if constexpr (std::is_same_v<Connector, connectors::CxACTTaskUtil>) {
+            c.SetOpportunities(app.Settings.Opp);
+            c.SetOpportunityNotes(app.Settings.OppNotes);
+        }
+        return LoadWatched(c, ui, statusPath, error);
+    };
+}
+
+template <class Connector>
+auto GoogleLoad(Slot<Connector>& (*slotOf)(Session&))
+{
+    return [slotOf](AppContext& app, UiHost& ui, const std::string& statusPath, std::string& error) {
+        Connector& c = Reused(slotOf(app.Session));
+        HandOver(c, app, ui);
+        c.AccountEmail = app.Settings.GGEmail;
+        c.Password = app.Settings.GGPassword.Plain;
+        return LoadWatched(c, ui, statusPath, error);
+    };
+}
+
+const AppLoader* LoaderOf(int appType)
+{
+    static const AppLoader kAct{
+        "Loading information from ACT! ...",
+        {
+            {Contacts, "Loading ACT! Contacts ...", "Loading ACT! Contacts Error: %s", "ACTAddrStatus.dat",
+             ActLoad<connectors::CxACTAddrUtil>([](Session& s) -> auto& { return s.Act.Addr; })},
+            {Calendar, "Loading ACT! Calendar ...", "Loading ACT! Calendar Error: %s", "ACTDateStatus.dat",
+             ActLoad<connectors::CxACTDateUtil>([](Session& s) -> auto& { return s.Act.Date; })},
+            {Tasks, "Loading ACT! Todos and Opportunities ...", "Loading ACT! Todos or Opportunities Error: %s",
+             "ACTTaskStatus.dat", ActLoad<connectors::CxACTTaskUtil>([](Session& s) -> auto& { return s.Act.Task; })},
+            {Notes, "Loading ACT! Notes ...", "Loading ACT! Notes Error: %s", "ACTNoteStatus.dat",
+             ActLoad<connectors::CxACTNoteUtil>([](Session& s) -> auto& { return s.Act.Note; })},
+        }};
+    static const AppLoader kGoogle{
+        "Loading information from Google account ...",
+        {
+            {Contacts, "Loading Google Contacts ...", "Loading Google Contacts Error: %s", "GAddrStatus.dat",
+             GoogleLoad<connectors::CxGAddrUtil>([](Session& s) -> auto& { return s.Google.Addr; })},
+            {Calendar, "Loading Google Calendar ...", "Loading Google Calendar Error: %s", "GDateStatus.dat",
+             GoogleLoad<connectors::CxGDateUtil>([](Session& s) -> auto& { return s.Google.Date; })},
+        }};
+    switch (appType) {
+    case AppType::Act: return &kAct;
+    case AppType::Google: return &kGoogle;
+    default: return nullptr;
+    }
+}
+
+template <class Manager>
+void Compare(Manager* loaded, Manager* target)
+{
+    if (loaded != nullptr && target != nullptr)
+        loaded->CompareWith(target);
+}
+
+void CompareDataType(Session& session, DataType type, int loadedApp, int targetApp)
+{
+    switch (type) {
+    case Contacts: Compare(ContactsOf(session, loadedApp), ContactsOf(session, targetApp)); break;
+    case Calendar: Compare(CalendarOf(session, loadedApp), CalendarOf(session, targetApp)); break;
+    case Tasks: Compare(TasksOf(session, loadedApp), TasksOf(session, targetApp)); break;
+    case Notes: Compare(NotesOf(session, loadedApp), NotesOf(session, targetApp)); break;
+    }
+}
+
+std::string Formatted(const char* format, const std::string& text)
+{
+    const int size = std::snprintf(nullptr, 0, format, text.c_str());
+    std::string message(static_cast<std::size_t>(std::max(size, 0)) + 1, '\0');
+    std::snprintf(message.data(), message.size(), format, text.c_str());
+    message.pop_back();
+    return message;
+}
+
+bool LoadApp(AppContext& app, UiHost& ui, platform::WindowRef owner, int appType, int compareWith)
+{
+    const AppLoader* loader = LoaderOf(appType);
+    if (loader == nullptr) {
+        ui.ShowMessage(owner, "Error", "This application is not available as a source.", platform::MessageIcon::Error);
+        return false;
+    }
+    ui.StartWaitWindow(owner);
+    ui.SetWaitText(loader->windowText);
+    GetDataFolder(app.DataFolder);
+    ui.Pause(200);
+    bool result = true;
+    for (const LoadStep& step : loader->steps) {
+        if (!SyncOn(app.Settings, step.type))
+            continue;
+        ui.SetWaitText(step.text);
+        const std::string statusPath = step.statusFile != nullptr ? app.DataFolder + step.statusFile : std::string();
+        ui.Pause(200);
+        std::string error;
+        result = step.load(app, ui, statusPath, error);
+        if (!result) {
+            ui.StopWaitWindow();
+            const std::string message = Formatted(step.errorFormat, error);
+            VL_LOG(diagnostics::CxDebugUtil::kError, "AppCommon", "%s", message.c_str());
+            ui.ShowMessage(owner, "Error", message, platform::MessageIcon::Error);
+            return false;
+        }
+        if (compareWith != 0)
+            CompareDataType(app.Session, step.type, appType, compareWith);
+    }
+    ui.StopWaitWindow();
+    return result;
+}
+
+}  // namespace
+
+bool LoadAndCompare(AppContext& app, UiHost& ui, platform::WindowRef owner, int sourceApp, int targetApp)
+{
+    if (sourceApp == targetApp)
+        return true;
+    return LoadApp(app, ui, owner, targetApp, 0) && LoadApp(app, ui, owner, sourceApp, targetApp);
+}
+
+void ApplyFieldMapping(AppContext& app, int sourceApp)
+{
+    if (sourceApp != AppType::Google)
+        return;
+    auto& slot = app.Session.Google.Addr;
+    if (!slot)
+        slot = MakeSlot<connectors::CxGAddrUtil>();
+    for (std::size_t n = 0; n < app.Settings.GGCustomID.size(); ++n)
+        slot->SetMappedField(n, app.Settings.GGCustom ? app.Settings.GGCustomID[n] : 0);
+}
+
+}  // namespace velmora::core

@@ -1,0 +1,40 @@
+#include "SessionManagers.h"
+
+#include "connectors/act/CxACTAddrUtil.h"
+#include "connectors/act/CxACTDateUtil.h"
+#include "connectors/act/CxACTNoteUtil.h"
+#include "connectors/act/CxACTTaskUtil.h"
+#include "connectors/google/CxGAddrUtil.h"
+#include "connectors/google/CxGDateUtil.h"
+
+namespace velmora::core {
+
+model::CommAddrMgr* ContactsOf(Session& session, int app)
+{
+    switch (app) {
+    case AppType::Act: return session.Act.Addr ? &session.Act.Addr->GetManager() : nullptr;
+    case AppType::Google: return session.Google.Addr ? &session.Google.Addr->Manager() : nullptr;
+    default: return nullptr;
+    }
+}
+
+model::CommDateMgr* CalendarOf(Session& session, int app)
+{
+    switch (app) {
+    case AppType::Act: return session.Act.Date ? &session.Act.Date->GetManager() : nullptr;
+    case AppType::Google: return session.Google.Date ? &session.Google.Date->Manager() : nullptr;
+    default: return nullptr;
+    }
+}
+
+model::CommTaskMgr* TasksOf(Session& session, int app)
+{
+    return app == AppType::Act && session.Act.Task ? &session.Act.Task->GetManager() : nullptr;
+}
+
+model::CommNoteMgr* NotesOf(Session& session, int app)
+{
+    return app == AppType::Act && session.Act.Note ? &session.Act.Note->GetManager() : nullptr;
+}
+
+}  // namespace velmora::core
