@@ -1,0 +1,112 @@
+// velmora-batch end to end: the demo data (scripts/make-demo.sh) migrated from the stand-in
+// Google account into the stand-in ACT! database by the real helpers, twice.
+#include "helpers/act/ActStore.h"
+#include "platform/Folders.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <sys/wait.h>
+
+using velmora::testing::ReadFile;
+
+namespace {
+
+struct ShellRun {
+    int status;
+    std::string output;
+};
+
+ShellRun Shell(const std::string& command)
+{
+    ShellRun run{-1, {}};
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+bool HasLine(const std::string& output, const std::string& line)
+{
+    return ("\n" + output).find("\n" + line + "\n") != std::string::npos;
+}
+
+TEST(BatchEndToEnd, MigratesTheDemoAndASecondRunFindsItMigrated)
+{
+    const std::string bin = velmora::platform::ProgramFolder();
+    const std::string home = std::getenv("XDG_DATA_HOME");
+    const std::string data = home + "/corvane/VLACT/";
+    ASSERT_EQ(Shell("bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + bin + "' '" + home + "' 2>&1").status, 0);
+
+    const ShellRun first = Shell("'" + bin + "velmora-batch' 2>/dev/null");
+    ASSERT_EQ(first.status, 0) << first.output;
+    for (const char* line : {"Same\t[ ]\tAnn Lee\tann.lee@acme.example\t555-0100x12\tAcme Corporation\t",
+                             "Different\t[x]\tBob Marsh\tbob@brix.example\t555-0142\tBrix & Sons Ltd\tBuyer",
+                             "New\t[x]\tDora Kim\tdora.kim@example.org\t555-0199\tKim Design\tOwner",
+                             "New\t[x]\tEd Nov\xC3\xA1k\ted.novak@example.net\t\t\t",
+                             "Same\t[ ]\tQuarterly review\t09:00:00\t10:30:00\tNo\tRoom 1",
+                             "Different\t[x]\tTeam call\t14:00:00\t14:30:00\tNo\tRoom 2",
+                             "New\t[x]\tTrade fair\t00:00:00\t00:00:00\tNo\t",
+                             "Number of Contact Records Migrated:\t3", "Number of Calendar Records Migrated:\t2",
+                             "Number of Task Records Migrated:\t0", "Number of Notes Records Migrated:\t0"})
+        EXPECT_TRUE(HasLine(first.output, line)) << line << "\n---\n" << first.output;
+
+    std::string error;
+    auto store = velmora::helpers::ActStore::Open(data + "Demo.pad", error);
+    ASSERT_TRUE(store) << error;
+    std::vector<velmora::helpers::ActContactRec> contacts;
+    std::vector<velmora::helpers::ActCalendarRec> calendar;
+    ASSERT_TRUE(store->ReadAll(contacts, error) && store->ReadAll(calendar, error)) << error;
+    ASSERT_EQ(contacts.size(), 5u);
+    EXPECT_EQ(contacts[1].Company, "Brix & Sons Ltd");
+    EXPECT_EQ(contacts[1].Title, "Buyer");
+    EXPECT_EQ(contacts[3].FullName, "Dora Kim");
+    EXPECT_EQ(contacts[3].MobilePhone, "555-0199");
+    EXPECT_EQ(contacts[4].LastName, "Nov\xE1k") << "stored in Windows-1252";
+    ASSERT_EQ(calendar.size(), 3u);
+    EXPECT_EQ(calendar[1].Location, "Room 2");
+    EXPECT_EQ(calendar[1].RecurrenceFrequency, 2);
+    EXPECT_EQ(calendar[1].RecurrenceValue, 2 | 8);
+    EXPECT_EQ(calendar[2].Regarding, "Trade fair");
+
+    const std::string log = ReadFile(data + "VLLog.txt");
+    EXPECT_EQ(log.rfind("Migrating information to ACT! ...\r\n\r\nMigrating Contact item:\r\n\tDisplay Name: Bob Marsh\r\n", 0), 0u);
+    EXPECT_NE(log.find("\tDisplay Name: Ed Nov\xE1k\r\n"), std::string::npos);
+    EXPECT_NE(log.find("Migrating Calendar item:\r\n\tSubject: Team call\r\n\tLocation: Room 2\r\n\tDate: 03/03/2008\r\n"),
+              std::string::npos);
+    EXPECT_EQ(log.substr(log.size() - 55), "Migrating information to ACT! completed successfully.\r\n");
+
+    // Everything is now the same, except Ed Novak: his note has no place in an ACT! contact, so
+    // the comparison keeps seeing it as a difference.
+    const ShellRun second = Shell("'" + bin + "velmora-batch' --dry-run 2>/dev/null");
+    ASSERT_EQ(second.status, 0) << second.output;
+    EXPECT_TRUE(HasLine(second.output, "Different\t[x]\tEd Nov\xC3\xA1k\ted.novak@example.net\t\t\t")) << second.output;
+    std::size_t same = 0, pos = 0;
+    while ((pos = second.output.find("\nSame\t", pos + 1)) != std::string::npos)
+        ++same;
+    EXPECT_EQ(same, 6u) << second.output;
+}
+
+TEST(BatchEndToEnd, AFailedLoginEndsWithTheMessageAndStatusOne)
+{
+    const std::string bin = velmora::platform::ProgramFolder();
+    const std::string home = std::getenv("XDG_DATA_HOME");
+    ASSERT_EQ(Shell("bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + bin + "' '" + home + "' 2>&1").status, 0);
+    ASSERT_EQ(Shell("sed -i 's/^GGPassword=.*/GGPassword=d3Jvbmc=/' '" + home + "/corvane/VLACT/VLACT.ini'").status, 0);
+    const ShellRun run = Shell("'" + bin + "velmora-batch' 2>&1 >/dev/null");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.output.find("Error: Loading Google Contacts Error: Invalid account name or password for the Google "
+                              "account demo@example.org."),
+              std::string::npos)
+        << run.output;
+}
+
+}  // namespace
