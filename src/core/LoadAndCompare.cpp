@@ -70,15 +70,6 @@ void HandOver(connectors::HelperConnector& c, const AppContext& app, UiHost& ui)
     c.SetUiHost(&ui);
 }
 
-// Watches the status file, loads, and turns a failure or a reported error into `error`.
-bool LoadWatched(connectors::HelperConnector& c, UiHost& ui, const std::string& statusPath, std::string& error)
-{
-    ui.WatchStatusFile(statusPath);
-    const bool loaded = c.Load();
-    error = c.GetErrorText();
-    return loaded && !c.HasError();
-}
-
 template <class Connector>
 auto ActLoad(Slot<Connector>& (*slotOf)(Session&))
 {
@@ -92,7 +83,7 @@ auto ActLoad(Slot<Connector>& (*slotOf)(Session&))
             c.SetOpportunities(app.Settings.Opp);
             c.SetOpportunityNotes(app.Settings.OppNotes);
         }
-        return LoadWatched(c, ui, statusPath, error);
+        return LoadThroughHelper(c, ui, statusPath, error);
     };
 }
 
@@ -104,7 +95,7 @@ auto GoogleLoad(Slot<Connector>& (*slotOf)(Session&))
         HandOver(c, app, ui);
         c.AccountEmail = app.Settings.GGEmail;
         c.Password = app.Settings.GGPassword.Plain;
-        return LoadWatched(c, ui, statusPath, error);
+        return LoadThroughHelper(c, ui, statusPath, error);
     };
 }
 
@@ -198,6 +189,14 @@ bool LoadApp(AppContext& app, UiHost& ui, platform::WindowRef owner, int appType
 }
 
 }  // namespace
+
+bool LoadThroughHelper(connectors::HelperConnector& c, UiHost& ui, const std::string& statusPath, std::string& error)
+{
+    ui.WatchStatusFile(statusPath);
+    const bool loaded = c.Load();
+    error = c.GetErrorText();
+    return loaded && !c.HasError();
+}
 
 bool LoadAndCompare(AppContext& app, UiHost& ui, platform::WindowRef owner, int sourceApp, int targetApp)
 {

@@ -2,7 +2,10 @@
 
 #include "AppCommon.h"
 
+#include "connectors/exchange/HelperConnector.h"
 #include "platform/UiHost.h"
+
+#include <string>
 
 namespace velmora::core {
 
@@ -13,6 +16,12 @@ namespace velmora::core {
 // captioned "Error" owned by `owner`); data types loaded before keep their records. Equal source
 // and target load nothing and succeed.
 bool LoadAndCompare(AppContext& app, platform::UiHost& ui, platform::WindowRef owner, int sourceApp, int targetApp);
+
+// Loads a helper connector while the wait window watches `statusPath`. Fails when the load
+// fails or the helper reported an error (even when it delivered data too); `error` gets the
+// connector's error text.
+bool LoadThroughHelper(connectors::HelperConnector& connector, platform::UiHost& ui, const std::string& statusPath,
+                       std::string& error);
 
 // Sets the nine custom-field slots of the source's contacts connector or reader from the
 // settings (0 each while the source's custom switch is off), creating it when missing.

@@ -186,3 +186,33 @@ TEST_F(MigrationSession, IdenticalRecordsAreLoggedButNotSentAndAFailedCalendarEn
 }
 
 }  // namespace
+
+namespace {
+
+// A connector whose helper delivers data and reports an error all the same.
+class DeliveringConnector : public connectors::HelperConnector {
+public:
+    DeliveringConnector()
+        : HelperConnector({"CxTestCommon"}, "velmora-fake-helper", {"T.dat", "TParam.dat", "TErr.dat", "TStatus.dat", ""})
+    {
+    }
+    bool Load() override { return RunHelper(1); }
+
+protected:
+    void AddParams(connectors::ParamParser&) const override {}
+};
+
+TEST(LoadThroughHelper, AReportedErrorFailsTheLoadEvenWithData)
+{
+    velmora::testing::TempDir work;
+    ::setenv("VELMORA_FAKE_HELPER", ("error:" + work.Path() + "TErr.dat").c_str(), 1);
+    DeliveringConnector connector;
+    connector.SetWorkFolder(work.Path());
+    RecordingUiHost ui;
+    std::string error;
+    EXPECT_FALSE(LoadThroughHelper(connector, ui, work.Path() + "TStatus.dat", error));
+    ::unsetenv("VELMORA_FAKE_HELPER");
+    EXPECT_EQ(error, "Quota exceeded");
+}
+
+}  // namespace

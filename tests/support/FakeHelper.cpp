@@ -1,5 +1,6 @@
 // A helper program for the exchange tests, driven by $VELMORA_FAKE_HELPER:
 //   sleep:MS    writes its process id to $VELMORA_FAKE_HELPER_PID (when set), then sleeps MS ms;
+//   error:PATH  writes an error file with one error to PATH;
 //   copy:PATH   copies its parameter file to PATH and that file's permission bits, in octal, to PATH.mode;
 // anything else ends at once.
 #include <sys/stat.h>
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
         if (const char* pidFile = std::getenv("VELMORA_FAKE_HELPER_PID"))
             std::ofstream(pidFile) << ::getpid();
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(action.c_str() + 6)));
+    } else if (action.rfind("error:", 0) == 0) {
+        std::ofstream(action.substr(6)) << "[Error]\nError.Count=1\nError.1=Quota exceeded\n";
     } else if (action.rfind("copy:", 0) == 0 && argc == 2) {
         const std::string target = action.substr(5);
         std::ifstream in(argv[1], std::ios::binary);
