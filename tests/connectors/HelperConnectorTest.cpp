@@ -116,6 +116,14 @@ TEST_F(ExchangeTest, AHelperThatCannotStartIsAnErrorAndNoStaleDataIsLeft)
     EXPECT_NE(Log().find("[!!!] - CreateProcess Error: No such file or directory"), std::string::npos);
 }
 
+TEST_F(ExchangeTest, WithoutADataFolderNoHelperRuns)
+{
+    ProbeConnector connector("velmora-fake-helper");
+    EXPECT_FALSE(connector.RunHelper(1));
+    EXPECT_EQ(connector.GetErrorText(), "There is no data folder for the files exchanged with velmora-fake-helper.");
+    EXPECT_EQ(Log().find("Executing command"), std::string::npos);
+}
+
 TEST_F(ExchangeTest, AHelperPastItsTimeOutIsAnErrorAndKeepsRunning)
 {
     const std::string pidFile = work.Path() + "helper.pid";

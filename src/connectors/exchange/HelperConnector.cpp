@@ -38,6 +38,12 @@ void HelperConnector::SetError(std::string text)
 bool HelperConnector::RunHelper(int mode)
 {
     mMode = mode;
+    if (mWorkFolder.empty()) {
+        // Without a data folder there is nowhere to exchange files; never fall back to the
+        // current directory.
+        SetError("There is no data folder for the files exchanged with " + mHelperName + ".");
+        return false;
+    }
     ParamParser params;
     AddParams(params);
     const std::string paramPath = FilePath(mFiles.Param);
