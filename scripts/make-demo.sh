@@ -93,6 +93,7 @@ cat > "$data/VLACT.ini" <<INI
 [VLACT]
 SourceApp=2
 ACTPadName=$data/Demo.pad
+ACTAppName=$bin/velmora-actview
 ACTUserName=demo
 ACTSaveUser=1
 ACTSavePassword=1

@@ -1,0 +1,25 @@
+// velmora: the migration wizard.
+#include "core/AppCommon.h"
+#include "ui/TfmMain.h"
+#include "ui/dialogs/TfmDump.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <exception>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Velmora for ACT!");
+    velmora::core::AppContext& app = velmora::core::App();
+    try {
+        velmora::ui::TfmMain window(app);
+        window.show();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, "Velmora for ACT!", QString::fromLocal8Bit(error.what()));
+        velmora::ui::TfmDump(app, QString::fromLocal8Bit(error.what()), [] {}, nullptr).exec();
+        return 1;
+    }
+}

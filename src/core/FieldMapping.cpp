@@ -1,0 +1,41 @@
+#include "FieldMapping.h"
+
+#include "SessionManagers.h"
+
+#include "connectors/google/CxGAddrUtil.h"
+
+namespace velmora::core {
+
+std::vector<FieldChoice> MappableFields(int sourceApp)
+{
+    std::vector<FieldChoice> fields;
+    if (sourceApp == AppType::Google) {
+        for (std::size_t i = 0; i < connectors::CxGAddrUtil::FieldCount(); ++i)
+            fields.push_back({connectors::CxGAddrUtil::FieldKeyAt(i), connectors::CxGAddrUtil::FieldLabelAt(i)});
+    }
+    return fields;
+}
+
+std::array<int, 9>& MappingSlots(AppSettings& s, int sourceApp)
+{
+    switch (sourceApp) {
+    case AppType::Act: return s.ACTCustomID;
+    case AppType::Outlook: return s.OLCustomID;
+    case AppType::LotusNotes: return s.LNCustomID;
+    case AppType::PalmDesktop: return s.PDCustomID;
+    default: return s.GGCustomID;
+    }
+}
+
+bool& MappingSwitch(AppSettings& s, int sourceApp)
+{
+    switch (sourceApp) {
+    case AppType::Act: return s.ACTCustom;
+    case AppType::Outlook: return s.OLCustom;
+    case AppType::LotusNotes: return s.LNCustom;
+    case AppType::PalmDesktop: return s.PDCustom;
+    default: return s.GGCustom;
+    }
+}
+
+}  // namespace velmora::core

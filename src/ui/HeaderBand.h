@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace velmora::ui {
+
+// The white band at the top of the main window: the product name, the chosen source
+// application's mark, an arrow and ACT!, and the Help button at the right.
+class HeaderBand : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HeaderBand(QWidget* parent);
+    void SetSource(int sourceApp);
+    QPushButton* HelpButton() const { return mHelp; }
+
+private:
+    QLabel* mText;
+    QWidget* mArrow;
+    QLabel* mApp;
+    QPushButton* mHelp;
+};
+
+}  // namespace velmora::ui

@@ -1,0 +1,73 @@
+// velmora-screenshots: walks the wizard along the Google path on the data folder of the
+// environment (the demo) and saves a picture of the window at each step, plus the debug options
+// and field mapping dialogs, into the folder given.
+//   velmora-screenshots OUTPUT-FOLDER
+#include "core/AppCommon.h"
+#include "ui/TfmMain.h"
+#include "ui/dialogs/TfmAddrFieldMap.h"
+#include "ui/dialogs/TfmDebug.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace velmora;
+
+namespace {
+
+void Save(QWidget& widget, const QString& folder, const QString& name)
+{
+    QApplication::processEvents();
+    const QString path = folder + "/" + name + ".png";
+    if (!widget.grab().save(path))
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: velmora-screenshots OUTPUT-FOLDER\n", stderr);
+        return 2;
+    }
+    const QString folder = argv[1];
+    QDir().mkpath(folder);
+    core::AppContext& app = core::App();
+    ui::TfmMain window(app);
+    window.show();
+    auto* next = window.findChild<QPushButton*>("btnNext");
+    // A message box would stop the walk: picture it, close it, and report the step as failed.
+    bool refused = false;
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            Save(*modal, folder, "refused");
+            refused = true;
+            modal->close();
+        }
+    });
+    watchdog.start(200);
+    const char* const steps[] = {"1-source", "2-act-options", "3-google-options", "4-preview", "5-finish"};
+    for (const char* step : steps) {
+        Save(window, folder, step);
+        if (next->isEnabled())
+            next->click();
+    }
+    ui::TfmDebug debug(app, &window);
+    debug.show();
+    Save(debug, folder, "6-debug-options");
+    app.Settings.GGCustom = true;
+    app.Settings.GGCustomID[0] = 37;
+    ui::TfmAddrFieldMap map(app.Settings, &window);
+    map.show();
+    Save(map, folder, "7-field-mapping");
+    return window.PageIndex() == 4 && !refused ? 0 : 1;
+}
