@@ -1,0 +1,208 @@
+// The wizard driven by its controls, headless, through the real stand-in helpers. Every message
+// box it opens is answered and its text recorded.
+#include "core/AppCommon.h"
+#include "core/SessionManagers.h"
+#include "helpers/act/ActStore.h"
+#include "platform/Folders.h"
+#include "ui/TfmMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdlib>
+
+using namespace velmora;
+
+class WizardTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir mHome;
+    QStringList mMessages;
+    QTimer mAnswerer;
+
+    // Makes the demo data in a fresh data home for each test.
+    void MakeDemo()
+    {
+        const QString home = mHome.path() + "/" + QString::number(++mRun);
+        qputenv("XDG_DATA_HOME", home.toUtf8());
+        const std::string command = "bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + platform::ProgramFolder() +
+                                    "' '" + home.toStdString() + "' > /dev/null";
+        QCOMPARE(std::system(command.c_str()), 0);
+    }
+
+    template <class T>
+    static T* Find(QWidget& window, const char* name)
+    {
+        T* widget = window.findChild<T*>(name);
+        if (widget == nullptr)
+            qFatal("no control named %s", name);
+        return widget;
+    }
+
+    static void Next(ui::TfmMain& window) { Find<QPushButton>(window, "btnNext")->click(); }
+
+    int mRun = 0;
+
+private slots:
+    void initTestCase()
+    {
+        // Answers every message box with OK, remembering its text.
+        connect(&mAnswerer, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                mMessages << box->windowTitle() + "|" + box->text();
+                box->accept();
+            }
+        });
+        mAnswerer.start(50);
+    }
+
+    void init()
+    {
+        mMessages.clear();
+        MakeDemo();
+    }
+
+    void startsOnTheSourcePageWithTheGoogleRule()
+    {
+        core::AppContext app;
+        ui::TfmMain window(app);
+        QCOMPARE(window.PageIndex(), 0);
+        QVERIFY(!Find<QPushButton>(window, "btnPrev")->isEnabled());
+        QCOMPARE(Find<QPushButton>(window, "btnNext")->text(), QString("Next >"));
+        QVERIFY(Find<QRadioButton>(window, "rbtnGG")->isChecked());
+        auto* tasks = Find<QCheckBox>(window, "cbTask");
+        QVERIFY(!tasks->isEnabled() && !tasks->isChecked());
+        Find<QRadioButton>(window, "rbtnOL")->click();
+        QVERIFY(tasks->isEnabled() && !tasks->isChecked());
+        tasks->setChecked(true);
+        Find<QRadioButton>(window, "rbtnGG")->click();
+        QVERIFY(!tasks->isEnabled() && !tasks->isChecked());
+    }
+
+    void refusesWithoutADataTypeAndCountsTheLotusNotesPages()
+    {
+        core::AppContext app;
+        ui::TfmMain window(app);
+        Find<QCheckBox>(window, "cbAddr")->setChecked(false);
+        Find<QCheckBox>(window, "cbDate")->setChecked(false);
+        Next(window);
+        QTRY_COMPARE(mMessages, QStringList{"Error|Please migrate at least one type of application data."});
+        QCOMPARE(window.PageIndex(), 0);
+        QCOMPARE(window.PageCount(), 0);
+        QVERIFY(!app.Settings.SyncAddr && !app.Settings.SyncDate);
+
+        Find<QRadioButton>(window, "rbtnLN")->click();
+        Find<QCheckBox>(window, "cbNote")->setChecked(true);
+        Next(window);
+        QCOMPARE(window.PageIndex(), 1);
+        QCOMPARE(window.PageCount(), 6);
+    }
+
+    void validatesTheActAndGoogleOptions()
+    {
+        core::AppContext app;
+        ui::TfmMain window(app);
+        Next(window);
+        auto* user = Find<QLineEdit>(window, "edtUserName");
+        user->clear();
+        Next(window);
+        QTRY_COMPARE(mMessages.value(0), QString("Error|Invalid ACT! login user name."));
+        Find<QLineEdit>(window, "edtPadName")->setText("/no/such/folder/x.pad");
+        Next(window);
+        QTRY_COMPARE(mMessages.value(1), QString("Error|Invalid ACT! Pad file name."));
+        Find<QLineEdit>(window, "edtAppPath")->clear();
+        Next(window);
+        QTRY_COMPARE(mMessages.value(2), QString("Error|The ACT! application is not found on your computer."));
+        QCOMPARE(app.Settings.ACTAppName.view(), std::string_view());
+        QCOMPARE(window.PageIndex(), 1);
+    }
+
+    void walksTheGooglePathIntoAct()
+    {
+        core::AppContext app;
+        ui::TfmMain window(app);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Next(window);
+        Next(window);
+        QCOMPARE(window.PageIndex(), 2);
+        auto* password = window.findChild<QWidget*>("fmGGOption")->findChild<QLineEdit*>("edtPassword");
+        password->clear();
+        Next(window);
+        QTRY_COMPARE(mMessages.value(0), QString("Error|Please enter the password of your Google account."));
+        QCOMPARE(window.focusWidget(), static_cast<QWidget*>(password));
+        password->setText("demo");
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 3);
+
+        // The preview: Ann is the same, Bob different, Dora and Ed new.
+        auto* contacts = window.findChild<QWidget*>("fmGGData")->findChild<QTreeWidget*>("lvAddr");
+        QCOMPARE(contacts->topLevelItemCount(), 4);
+        QCOMPARE(contacts->topLevelItem(0)->checkState(0), Qt::Unchecked);
+        QCOMPARE(contacts->topLevelItem(0)->foreground(0).color(), QColor(Qt::black));
+        QCOMPARE(contacts->topLevelItem(1)->checkState(0), Qt::Checked);
+        QCOMPARE(contacts->topLevelItem(1)->foreground(0).color(), QColor(0, 0, 255));
+        QCOMPARE(contacts->topLevelItem(2)->foreground(0).color(), QColor(0, 128, 0));
+        QCOMPARE(window.findChild<QWidget*>("fmGGData")->findChild<QLabel*>("lblAddrCount")->text(),
+                 QString("4 Contact records in total"));
+        auto* preview = window.findChild<QWidget*>("fmGGData");
+        preview->findChild<QPushButton*>("btnSelAll")->click();
+        QCOMPARE(contacts->topLevelItem(0)->checkState(0), Qt::Checked);
+        preview->findChild<QPushButton*>("btnClear")->click();
+        QCOMPARE(contacts->topLevelItem(1)->checkState(0), Qt::Unchecked);
+        preview->findChild<QPushButton*>("btnSelDiff")->click();
+        QCOMPARE(contacts->topLevelItem(0)->checkState(0), Qt::Unchecked);
+        QCOMPARE(contacts->topLevelItem(3)->checkState(0), Qt::Checked);
+        contacts->topLevelItem(3)->setCheckState(0, Qt::Unchecked);  // leave Ed out
+
+        // Back shows the option page unchanged; Next loads and compares again.
+        Find<QPushButton>(window, "btnPrev")->click();
+        QCOMPARE(window.PageIndex(), 2);
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 3);
+        QCOMPARE(contacts->topLevelItem(3)->checkState(0), Qt::Checked);  // rebuilt from the fresh load
+        contacts->topLevelItem(3)->setCheckState(0, Qt::Unchecked);
+
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 4);
+        QVERIFY(mMessages.size() == 1);
+        QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblAddrCount")->text(), QString("2"));
+        QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblDateCount")->text(), QString("2"));
+        QCOMPARE(Find<QPushButton>(window, "btnPrev")->text(), QString("Restart"));
+        QCOMPARE(Find<QPushButton>(window, "btnClose")->text(), QString("Finish"));
+        QVERIFY(!Find<QPushButton>(window, "btnNext")->isEnabled());
+
+        std::string error;
+        const auto store = helpers::ActStore::Open(std::string(app.Settings.ACTPadName.view()), error);
+        QVERIFY(store != nullptr);
+        std::vector<helpers::ActContactRec> stored;
+        QVERIFY(store->ReadAll(stored, error));
+        QCOMPARE(stored.size(), std::size_t{4});  // the three samples and Dora; Ed was left out
+        QCOMPARE(QString::fromStdString(std::string(stored[1].Company.view())), QString("Brix & Sons Ltd"));
+
+        Find<QPushButton>(window, "btnNew")->click();
+        QCOMPARE(window.PageIndex(), 0);
+        QCOMPARE(Find<QPushButton>(window, "btnClose")->text(), QString("Finish"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    WizardTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WizardTest.moc"
