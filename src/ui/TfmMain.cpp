@@ -7,6 +7,7 @@
 #include "pages/TfmACTOption.h"
 #include "pages/TfmFinish.h"
 #include "pages/TfmGGOption.h"
+#include "pages/SourceOptionPages.h"
 #include "pages/TfmSource.h"
 
 #include "core/SessionManagers.h"
@@ -86,6 +87,11 @@ void TfmMain::CreatePages()
     fmSource->UpdateData(false);
     fmACTOption = add(new TfmACTOption(*mContext, mClient));
     fmGGOption = add(new TfmGGOption(*mContext, mClient));
+    fmLNOption1 = add(new TfmLNOption1(*mContext, mClient));
+    auto* lotus2 = new TfmLNOption2(*mContext, mClient);
+    lotus2->SetNotebookShown(false);
+    fmLNOption2 = add(lotus2);
+    fmOLOption = add(new TfmOLOption(*mContext, mClient));
     fmGGData = add(new DataPage(*mContext, "fmGGData", core::AppType::Google, mClient));
     fmLNData = add(new DataPage(*mContext, "fmLNData", core::AppType::LotusNotes, mClient));
     fmOLData = add(new DataPage(*mContext, "fmOLData", core::AppType::Outlook, mClient));

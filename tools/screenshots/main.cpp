@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -47,7 +49,12 @@ int main(int argc, char** argv)
     // A message box would stop the walk: picture it, close it, and report the step as failed.
     bool refused = false;
     QTimer watchdog;
+    bool waitShown = false;
     QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        if (!waitShown && window.Ui().Wait().isVisible() && !window.Ui().Wait().Text().isEmpty()) {
+            Save(window.Ui().Wait(), folder, "0-wait-window");
+            waitShown = true;
+        }
         if (QWidget* modal = QApplication::activeModalWidget()) {
             Save(*modal, folder, "refused");
             refused = true;
@@ -69,5 +76,21 @@ int main(int argc, char** argv)
     ui::TfmAddrFieldMap map(app.Settings, &window);
     map.show();
     Save(map, folder, "7-field-mapping");
-    return window.PageIndex() == 4 && !refused ? 0 : 1;
+    const bool googlePathDone = window.PageIndex() == 4 && !refused;
+
+    // The option pages of the other sources.
+    window.RestartWizard();
+    window.findChild<QRadioButton*>("rbtnLN")->click();
+    next->click();
+    next->click();
+    Save(window, folder, "8-lotus-options-1");
+    window.findChild<QLineEdit*>("edtNotesPath")->setText("/opt/lotus/notes/notes.exe");
+    next->click();
+    Save(window, folder, "9-lotus-options-2");
+    window.RestartWizard();
+    window.findChild<QRadioButton*>("rbtnOL")->click();
+    next->click();
+    next->click();
+    Save(window, folder, "10-outlook-options");
+    return googlePathDone ? 0 : 1;
 }
