@@ -5,10 +5,15 @@
 #include "helpers/act/ActStore.h"
 #include "platform/Folders.h"
 #include "ui/TfmMain.h"
+#include "ui/dialogs/TfmAddrFieldMap.h"
+#include "ui/dialogs/TfmDebug.h"
+#include "diagnostics/CxDebugUtil.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -126,6 +131,74 @@ private slots:
         QTRY_COMPARE(mMessages.value(2), QString("Error|The ACT! application is not found on your computer."));
         QCOMPARE(app.Settings.ACTAppName.view(), std::string_view());
         QCOMPARE(window.PageIndex(), 1);
+    }
+
+    void debugOptionsApplyOnOkOnly()
+    {
+        core::AppContext app;
+        ui::TfmMain window(app);
+        app.Settings.LogLevel = 2;
+        {
+            ui::TfmDebug dialog(app, &window);
+            auto* level = dialog.findChild<QComboBox*>("cbxLevel");
+            QCOMPARE(level->currentText(), QString("Low - Log very detail debug information."));
+            level->setCurrentIndex(1);
+            dialog.findChild<QPushButton*>("btnCancel")->click();
+            QCOMPARE(app.Settings.LogLevel, 2);
+        }
+        ui::TfmDebug dialog(app, &window);
+        dialog.findChild<QPushButton*>("btnOK")->click();
+        QCOMPARE(app.Settings.LogLevel, 3);
+        QCOMPARE(diagnostics::CxDebugUtil::Instance().Level(), 3);
+        dialog.findChild<QPushButton*>("btnFile")->click();
+        QTRY_COMPARE(mMessages.value(0), QString("Error|Debug log file doesn't exist"));
+    }
+
+    void fieldMappingStoresKeysOnOk()
+    {
+        core::AppContext app;
+        ui::TfmMain window(app);
+        app.Settings.GGCustomID[0] = 89;  // a key the table does not have
+        {
+            ui::TfmAddrFieldMap dialog(app.Settings, &window);
+            auto* first = dialog.findChild<QComboBox*>("cbGGCustom1");
+            QCOMPARE(first->currentText(), QString("[Not Set]"));
+            QCOMPARE(first->count(), 92);
+            QVERIFY(!dialog.findChild<QTabWidget*>("pMap")->isTabVisible(2));
+            first->setCurrentIndex(first->findData(37));
+            dialog.findChild<QPushButton*>("btnCancel")->click();
+            QCOMPARE(app.Settings.GGCustomID[0], 89);
+        }
+        ui::TfmAddrFieldMap dialog(app.Settings, &window);
+        auto* first = dialog.findChild<QComboBox*>("cbGGCustom1");
+        first->setCurrentIndex(first->findData(37));
+        dialog.findChild<QPushButton*>("btnOK")->click();
+        QCOMPARE(app.Settings.GGCustomID[0], 37);
+        QCOMPARE(app.Settings.GGCustomID[1], 0);
+    }
+
+    void otherSourcesRefuseEmptyProgramPaths()
+    {
+        core::AppContext app;
+        ui::TfmMain window(app);
+        Find<QRadioButton>(window, "rbtnOL")->click();
+        Next(window);
+        Next(window);
+        QCOMPARE(window.PageIndex(), 2);
+        Find<QLineEdit>(window, "edtOLPath")->clear();
+        Next(window);
+        QTRY_COMPARE(mMessages.value(0), QString("Error|Invalid path for outlook.exe. Outlook executable not found."));
+        Find<QPushButton>(window, "btnPrev")->click();
+        Find<QPushButton>(window, "btnPrev")->click();
+        Find<QRadioButton>(window, "rbtnLN")->click();
+        Next(window);
+        Next(window);
+        Find<QLineEdit>(window, "edtNotesPath")->clear();
+        Next(window);
+        QTRY_COMPARE(mMessages.value(1),
+                     QString("Error|Invalid path for Lotus Notes note.exe. Lotus Notes executable not found."));
+        QCOMPARE(Find<QLabel>(window, "lblNotesVersion")->text(), QString("Unknown"));
+        QCOMPARE(window.PageIndex(), 2);
     }
 
     void walksTheGooglePathIntoAct()
