@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 
@@ -27,6 +29,12 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent*) override { emit clicked(); }
 };
+
+// A "..." button beside an edit, 30 pixels wide.
+QPushButton* BrowseButton(const char* name, QWidget* parent);
+
+// The grid of an option page, with the page's margins and row spacing.
+QGridLayout* OptionGrid(QWidget* page);
 
 // The standard open-file dialog; the chosen file, or an empty text when cancelled.
 QString BrowseFile(QWidget* owner, const QString& title, const QString& initialFile, const QString& filters);

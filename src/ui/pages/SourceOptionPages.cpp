@@ -18,21 +18,6 @@
 namespace velmora::ui {
 namespace {
 
-QPushButton* Browse(const char* name, QWidget* parent)
-{
-    auto* button = Named(new QPushButton("...", parent), name);
-    button->setFixedWidth(30);
-    return button;
-}
-
-QGridLayout* PageGrid(QWidget* page)
-{
-    auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(40, 24, 40, 24);
-    grid->setVerticalSpacing(12);
-    return grid;
-}
-
 // A found version in blue, or the "not found" text in red.
 void ShowVersion(QLabel* label, const std::string& version, const char* missing)
 {
@@ -60,11 +45,11 @@ std::string Detect(bool (*helper)(const platform::Registry&, std::string&))
 
 TfmLNOption1::TfmLNOption1(WizardContext& context, QWidget* parent) : WizardPage(context, "fmLNOption1", parent)
 {
-    auto* grid = PageGrid(this);
+    auto* grid = OptionGrid(this);
     grid->addWidget(Named(new QLabel("Please specify Lotus Notes access options (1 of 2):", this), "Label1"), 0, 0, 1, 3);
     grid->addWidget(Named(new QLabel("Notes.exe Path:", this), "Label7"), 1, 0);
     grid->addWidget(edtNotesPath = Named(new QLineEdit(this), "edtNotesPath"), 1, 1);
-    auto* notesBrowse = Browse("btnNotesBrowse", this);
+    auto* notesBrowse = BrowseButton("btnNotesBrowse", this);
     grid->addWidget(notesBrowse, 1, 2);
     grid->addWidget(Named(new QLabel("Lotus Notes Version:", this), "Label2"), 2, 0);
     grid->addWidget(lblNotesVersion = Named(new QLabel(this), "lblNotesVersion"), 2, 1);
@@ -75,7 +60,7 @@ TfmLNOption1::TfmLNOption1(WizardContext& context, QWidget* parent) : WizardPage
     grid->addWidget(cbLNSavePassword = Named(new QCheckBox("Save the Password", this), "cbLNSavePassword"), 4, 1);
     grid->addWidget(Named(new QLabel("User ID File:", this), "Label8"), 5, 0);
     grid->addWidget(edtIDFile = Named(new QLineEdit(this), "edtIDFile"), 5, 1);
-    auto* idBrowse = Browse("btnIDFileBrowse", this);
+    auto* idBrowse = BrowseButton("btnIDFileBrowse", this);
     grid->addWidget(idBrowse, 5, 2);
     grid->setRowStretch(6, 1);
     connect(notesBrowse, &QPushButton::clicked, this, [this] {
@@ -117,20 +102,20 @@ bool TfmLNOption1::UpdateData(bool leaving)
 
 TfmLNOption2::TfmLNOption2(WizardContext& context, QWidget* parent) : WizardPage(context, "fmLNOption2", parent)
 {
-    auto* grid = PageGrid(this);
+    auto* grid = OptionGrid(this);
     grid->addWidget(Named(new QLabel("Please specify Lotus Notes access options (2 of 2):", this), "Label1"), 0, 0, 1, 2);
     auto* addrLabel = Named(new QLabel("Address book database (example: [some path]\\name.nsf, or [Server]!![Database file] for remote address book) ,", this), "Label2");
     addrLabel->setWordWrap(true);
     grid->addWidget(addrLabel, 1, 0, 1, 2);
     grid->addWidget(edtLNAddrPath = Named(new QLineEdit(this), "edtLNAddrPath"), 2, 0);
-    grid->addWidget(btnLNAddrBrowse = Browse("btnLNAddrBrowse", this), 2, 1);
+    grid->addWidget(btnLNAddrBrowse = BrowseButton("btnLNAddrBrowse", this), 2, 1);
     auto* dbLabel = Named(new QLabel("Calendar and Todo (Mail) database (format: [Server]!![Database], example: Primary1/Org1!!mail/mydb.nsf) ", this), "Label3");
     dbLabel->setWordWrap(true);
     grid->addWidget(dbLabel, 3, 0, 1, 2);
     grid->addWidget(edtLNDBPath = Named(new QLineEdit(this), "edtLNDBPath"), 4, 0);
     grid->addWidget(lblNotesLabel = Named(new QLabel("Notebook database path (example: some path\\notebook.nsf)", this), "lblNotesLabel"), 5, 0, 1, 2);
     grid->addWidget(edtLNNotePath = Named(new QLineEdit(this), "edtLNNotePath"), 6, 0);
-    grid->addWidget(btnLNNoteBrowse = Browse("btnLNNoteBrowse", this), 6, 1);
+    grid->addWidget(btnLNNoteBrowse = BrowseButton("btnLNNoteBrowse", this), 6, 1);
     grid->setRowStretch(7, 1);
     connect(btnLNAddrBrowse, &QPushButton::clicked, this, [this] {
         BrowseInto(this, edtLNAddrPath, Detect(platform::GetNotesAddressBook), "Lotus Notes Contacts Database file (names.nsf) (*.nsf)");
@@ -172,11 +157,11 @@ bool TfmLNOption2::UpdateData(bool leaving)
 
 TfmOLOption::TfmOLOption(WizardContext& context, QWidget* parent) : WizardPage(context, "fmOLOption", parent)
 {
-    auto* grid = PageGrid(this);
+    auto* grid = OptionGrid(this);
     grid->addWidget(Named(new QLabel("Please specify Microsoft Outlook options:", this), "Label1"), 0, 0, 1, 3);
     grid->addWidget(Named(new QLabel("Outlook.exe Path:", this), "Label3"), 1, 0);
     grid->addWidget(edtOLPath = Named(new QLineEdit(this), "edtOLPath"), 1, 1);
-    auto* browse = Browse("btnOLBrowse", this);
+    auto* browse = BrowseButton("btnOLBrowse", this);
     grid->addWidget(browse, 1, 2);
     grid->addWidget(Named(new QLabel("Outlook Version:", this), "Label4"), 2, 0);
     grid->addWidget(lblOLVersion = Named(new QLabel(this), "lblOLVersion"), 2, 1);

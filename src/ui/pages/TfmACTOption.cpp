@@ -32,27 +32,18 @@ std::string DetectedProgram()
     return path;
 }
 
-QPushButton* Browse(const char* name, QWidget* parent)
-{
-    auto* button = Named(new QPushButton("...", parent), name);
-    button->setFixedWidth(30);
-    return button;
-}
-
 }  // namespace
 
 TfmACTOption::TfmACTOption(WizardContext& context, QWidget* parent) : WizardPage(context, "fmACTOption", parent)
 {
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(40, 24, 40, 24);
-    grid->setVerticalSpacing(12);
+    auto* grid = OptionGrid(this);
     grid->addWidget(Named(new QLabel("Please specify ACT! by Sage data access options:", this), "Label2"), 0, 0, 1, 3);
     grid->addWidget(Named(new QLabel("App Path:", this), "Label3"), 1, 0);
     grid->addWidget(edtAppPath = Named(new QLineEdit(this), "edtAppPath"), 1, 1);
-    grid->addWidget(btnAppBrowse = Browse("btnAppBrowse", this), 1, 2);
+    grid->addWidget(btnAppBrowse = BrowseButton("btnAppBrowse", this), 1, 2);
     grid->addWidget(Named(new QLabel("PAD Path:", this), "Label1"), 2, 0);
     grid->addWidget(edtPadName = Named(new QLineEdit(this), "edtPadName"), 2, 1);
-    grid->addWidget(btnPadBrowse = Browse("btnPadBrowse", this), 2, 2);
+    grid->addWidget(btnPadBrowse = BrowseButton("btnPadBrowse", this), 2, 2);
     auto* whatIsPad = Named(new QLabel("What is ACT! PAD?", this), "lblPad");
     whatIsPad->setToolTip("The PAD file is the file an ACT! database is opened by.");
     whatIsPad->setStyleSheet("color: #0060a0; text-decoration: underline;");
@@ -101,7 +92,7 @@ bool TfmACTOption::UpdateData(bool leaving)
     s.ACTSavePassword = cbSavePassword->isChecked();
     s.ACTAppName = FromQt(edtAppPath->text());
     s.ACTPadName = FromQt(edtPadName->text());
-    s.ACTUserName = FromQt(edtUserName->text()).substr(0, 63);
+    s.ACTUserName = FromQt(edtUserName->text());
     s.ACTPassword.Plain = FromQt(edtPassword->text()).substr(0, 63);
     if (!IsFile(edtAppPath->text())) {
         Error("The ACT! application is not found on your computer.");

@@ -15,9 +15,7 @@ namespace velmora::ui {
 
 TfmGGOption::TfmGGOption(WizardContext& context, QWidget* parent) : WizardPage(context, "fmGGOption", parent)
 {
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(40, 24, 40, 24);
-    grid->setVerticalSpacing(12);
+    auto* grid = OptionGrid(this);
     grid->addWidget(Named(new QLabel("Please specify Google account access options:", this), "Label1"), 0, 0, 1, 2);
     grid->addWidget(Named(new QLabel("Google Account Email:", this), "Label5"), 1, 0);
     grid->addWidget(edtEmail = Named(new QLineEdit(this), "edtEmail"), 1, 1);
