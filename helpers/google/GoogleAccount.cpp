@@ -15,7 +15,9 @@ bool OpenGoogleAccount(const HelperJob& job, std::string& folder, std::string& e
     if (base.back() != '/')
         base += '/';
     const std::string account = job.Text(1000);
-    const auto found = account.empty() ? std::nullopt : platform::FindNameNoCase(base, account);
+    // An account is one folder name: nothing that could lead elsewhere.
+    const bool plainName = !account.empty() && account != "." && account != ".." && account.find('/') == std::string::npos;
+    const auto found = plainName ? platform::FindNameNoCase(base, account) : std::nullopt;
     std::error_code isFolder;
     if (!found || !std::filesystem::is_directory(*found, isFolder)) {
         error = "There is no Google account " + account + ".";

@@ -154,6 +154,15 @@ TEST(RecurrenceText, StartAndEndDigitsAreTakenAsTheyStand)
     EXPECT_EQ(allDay.Start, 1) << "a bare date keeps the file's start";
     EXPECT_EQ(allDay.End, 2);
     EXPECT_EQ(allDay.RecurrenceType, 5);
+
+    // Damaged date-times change nothing.
+    for (const char* text : {"DTSTART:20080307T1", "DTSTART:20080307T12345", "DTSTART:2008X307T093000", "DTSTART:", "DTSTART"}) {
+        GEventRec damaged;
+        damaged.Start = 1;
+        damaged.RecurrenceText = text;
+        ApplyRecurrenceText(damaged);
+        EXPECT_EQ(damaged.Start, 1) << text;
+    }
 }
 
 TEST(GoogleEventConversion, RemindersRecurrenceAndTexts)

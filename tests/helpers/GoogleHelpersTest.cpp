@@ -253,6 +253,9 @@ TEST_F(GoogleAccountTest, AWrongPasswordOrAccountIsOneClearError)
     calendar.AccountEmail = "nobody@example.org";
     EXPECT_FALSE(calendar.Load());
     EXPECT_EQ(calendar.GetErrorText(), "There is no Google account nobody@example.org.");
+    calendar.AccountEmail = "../GoogleAccounts/chris@example.org";
+    EXPECT_FALSE(calendar.Load());
+    EXPECT_EQ(calendar.GetErrorText(), "There is no Google account ../GoogleAccounts/chris@example.org.");
     EXPECT_EQ(calendar.Manager().Count(), 0u);
 }
 

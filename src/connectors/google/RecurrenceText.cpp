@@ -35,8 +35,10 @@ std::optional<double> ReadDateTime(std::string_view value)
     time.Month = static_cast<std::uint16_t>(*month);
     time.Day = static_cast<std::uint16_t>(*day);
     if (value.size() > 9 && value[9] >= '0' && value[9] <= '9') {
+        if (value.size() < 15)
+            return std::nullopt;
         const auto hour = Digits(value.substr(9, 2)), minute = Digits(value.substr(11, 2)), second = Digits(value.substr(13, 2));
-        if (value.size() < 15 || !hour || !minute || !second)
+        if (!hour || !minute || !second)
             return std::nullopt;
         time.Hour = static_cast<std::uint16_t>(*hour);
         time.Minute = static_cast<std::uint16_t>(*minute);
