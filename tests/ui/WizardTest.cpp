@@ -25,6 +25,7 @@
 #include <QTreeWidget>
 
 #include <cstdlib>
+#include <memory>
 
 using namespace velmora;
 
@@ -199,6 +200,24 @@ private slots:
                      QString("Error|Invalid path for Lotus Notes note.exe. Lotus Notes executable not found."));
         QCOMPARE(Find<QLabel>(window, "lblNotesVersion")->text(), QString("Unknown"));
         QCOMPARE(window.PageIndex(), 2);
+    }
+
+    void quittingFromTheErrorReportClosesTheWizard()
+    {
+        core::AppContext app;
+        auto window = std::make_unique<ui::TfmMain>(app);
+        window->show();
+        app.Settings.SourceApp = core::AppType::Outlook;
+        QTimer::singleShot(100, this, [] {
+            if (QWidget* dump = QApplication::activeModalWidget())
+                dump->findChild<QPushButton*>("btnExit")->click();
+        });
+        window->ShowErrorReport("boom");
+        QVERIFY(!window->isVisible());
+        window.reset();  // the normal end: the settings are saved
+        core::AppSettings saved;
+        core::LoadSettings(saved, std::string(qgetenv("XDG_DATA_HOME")) + "/corvane/VLACT/VLACT.ini");
+        QCOMPARE(saved.SourceApp, core::AppType::Outlook);
     }
 
     void walksTheGooglePathIntoAct()
