@@ -121,9 +121,44 @@ const AppLoader* LoaderOf(int appType)
             {Calendar, "Loading Google Calendar ...", "Loading Google Calendar Error: %s", "GDateStatus.dat",
              GoogleLoad<connectors::CxGDateUtil>([](Session& s) -> auto& { return s.Google.Date; })},
         }};
+    // Sources whose readers are not part of this build load as on a computer without them:
+    // every data type fails with its own message.
+    const auto unavailable = [](const char* application) {
+        return [application](AppContext&, UiHost&, const std::string&, std::string& error) {
+            error = std::string(application) + " is not available on this computer.";
+            return false;
+        };
+    };
+    static const AppLoader kOutlook{
+        "Loading information from Outlook ...",
+        {
+            {Contacts, "Loading Outlook Contacts ...", "Failed to load Outlook Contacts information.", nullptr, unavailable("Outlook")},
+            {Calendar, "Loading Outlook Calendar ...", "Failed to load Outlook Calendar information.", nullptr, unavailable("Outlook")},
+            {Tasks, "Loading Outlook Tasks ...", "Failed to load Outlook Task information.", nullptr, unavailable("Outlook")},
+            {Notes, "Loading Outlook Notes ...", "Failed to load Outlook Notes information.", nullptr, unavailable("Outlook")},
+        }};
+    static const AppLoader kLotus{
+        "Loading information from Lotus Notes ...",
+        {
+            {Contacts, "Loading Lotus Notes Contacts ...", "Loading Lotus Notes Contacts Error: %s", "LNAddrStatus.dat", unavailable("Lotus Notes")},
+            {Calendar, "Loading Lotus Notes Calendar ...", "Loading Lotus Notes Calendar Error: %s", "LNDateStatus.dat", unavailable("Lotus Notes")},
+            {Tasks, "Loading Lotus Notes Todos ...", "Loading Lotus Notes Todo Error: %s", "LNTaskStatus.dat", unavailable("Lotus Notes")},
+            {Notes, "Loading Lotus Notes Notebook ...", "Loading Lotus Notes Notebook Error: %s", "LNNoteStatus.dat", unavailable("Lotus Notes")},
+        }};
+    static const AppLoader kPalm{
+        "Loading information from Palm Desktop ...",
+        {
+            {Contacts, "Loading Palm Desktop Contacts ...", "Failed to load Palm Desktop Contacts information.", nullptr, unavailable("Palm Desktop")},
+            {Calendar, "Loading Palm Desktop Calendar ...", "Failed to load Palm Desktop Calendar information.", nullptr, unavailable("Palm Desktop")},
+            {Tasks, "Loading Palm Desktop Tasks ...", "Failed to load Palm Desktop Task information.", nullptr, unavailable("Palm Desktop")},
+            {Notes, "Loading Palm Desktop Notes ...", "Failed to load Palm Desktop Memos information.", nullptr, unavailable("Palm Desktop")},
+        }};
     switch (appType) {
     case AppType::Act: return &kAct;
     case AppType::Google: return &kGoogle;
+    case AppType::Outlook: return &kOutlook;
+    case AppType::LotusNotes: return &kLotus;
+    case AppType::PalmDesktop: return &kPalm;
     default: return nullptr;
     }
 }
@@ -158,7 +193,7 @@ bool LoadApp(AppContext& app, UiHost& ui, platform::WindowRef owner, int appType
 {
     const AppLoader* loader = LoaderOf(appType);
     if (loader == nullptr) {
-        ui.ShowMessage(owner, "Error", "This application is not available as a source.", platform::MessageIcon::Error);
+        ui.ShowMessage(owner, "Error", "There is no such application to load from.", platform::MessageIcon::Error);
         return false;
     }
     ui.StartWaitWindow(owner);

@@ -142,6 +142,16 @@ TEST_F(MigrationSession, AFailingLoadStopsWithItsMessage)
     EXPECT_FALSE(Called(ui, "wait text Loading information from Google account ..."));
 }
 
+TEST_F(MigrationSession, SourcesWithoutAReaderFailWithTheirOwnMessage)
+{
+    EXPECT_FALSE(LoadAndCompare(app, ui, nullptr, AppType::Outlook, AppType::Act));
+    EXPECT_TRUE(Called(ui, "wait text Loading information from Outlook ..."));
+    EXPECT_EQ(ui.Calls.back(), "message Error|Failed to load Outlook Contacts information.|error");
+    ui.Calls.clear();
+    EXPECT_FALSE(LoadAndCompare(app, ui, nullptr, AppType::LotusNotes, AppType::Act));
+    EXPECT_EQ(ui.Calls.back(), "message Error|Loading Lotus Notes Contacts Error: Lotus Notes is not available on this computer.|error");
+}
+
 TEST_F(MigrationSession, NothingSelectedRunsNoHelperAndLogsASuccessfulRun)
 {
     ASSERT_TRUE(LoadAndCompare(app, ui, nullptr, AppType::Google, AppType::Act));
