@@ -6,7 +6,6 @@
 #include "diagnostics/CxDebugUtil.h"
 #include "helpers/common/HelperSide.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,27 +22,21 @@ template <class Kind>
 int RunActHelper(int argc, char** argv)
 {
     using Raw = typename Kind::Raw;
-    connectors::ParamParser params;
-    if (!ReadParams(argc, argv, params)) {
-        std::fprintf(stderr, "usage: %s PARAMETER-FILE\n(the parameter file a Velmora connector writes)\n", argv[0]);
-        return 2;
-    }
-    HelperJob job(params, kActParams, Kind::Files().Control, Kind::kHelper);
-    const std::string dataFile = job.WorkFolder() + job.Text(1003);
-    const auto progress = [&job](const char* verb) {
-        return [&job, verb](std::size_t done, std::size_t total) {
-            return job.Progress(std::string(verb) + " " + StoreKind<Raw>::Noun, done, total);
+    return RunHelperProgram(argc, argv, kActParams, Kind::Files().Control, Kind::kHelper, [](HelperJob& job, std::string& error) {
+        const std::string dataFile = job.WorkFolder() + job.Text(1003);
+        const auto progress = [&job](const char* verb) {
+            return [&job, verb](std::size_t done, std::size_t total) {
+                return job.Progress(std::string(verb) + " " + StoreKind<Raw>::Noun, done, total);
+            };
         };
-    };
-    return job.Run([&](std::string& error) {
         const std::string mode = job.Text(1005);
         if (mode != "1" && mode != "2") {
             error = "Unknown mode \"" + mode + "\".";
             return false;
         }
         // The stand-in keeps no opportunities: their switches are only acknowledged.
-        if (const auto opportunities = params.Get(1008))
-            VL_LOG(2, Kind::kHelper, "Opportunities: %s, opportunity notes: %s", opportunities->c_str(), job.Text(1009).c_str());
+        if (const std::string opportunities = job.Text(1008); !opportunities.empty())
+            VL_LOG(2, Kind::kHelper, "Opportunities: %s, opportunity notes: %s", opportunities.c_str(), job.Text(1009).c_str());
         const auto store = ActStore::Open(job.Text(1000), error);
         if (!store || !store->CheckLogin(job.Text(1001), job.Text(1002), error))
             return false;

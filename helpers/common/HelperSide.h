@@ -3,6 +3,7 @@
 #include "connectors/exchange/ParamParser.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -87,5 +88,22 @@ private:
     ControlFile mControl;
     std::chrono::steady_clock::time_point mLastProgress{};
 };
+
+// The whole life of a helper program: reads the parameter file named on its command line,
+// routes its diagnostics, keeps the control file, and answers a failure of
+// `work(job, error)` through the error file. Returns the exit status: 0 success, 1 failure
+// reported, 2 no usable parameter file.
+template <class Work>
+int RunHelperProgram(int argc, char** argv, const ParamIds& ids, const std::string& controlFileName, const char* logUnit,
+                     Work&& work)
+{
+    connectors::ParamParser params;
+    if (!ReadParams(argc, argv, params)) {
+        std::fprintf(stderr, "usage: %s PARAMETER-FILE\n(the parameter file a Velmora connector writes)\n", argv[0]);
+        return 2;
+    }
+    HelperJob job(params, ids, controlFileName, logUnit);
+    return job.Run([&](std::string& error) { return work(job, error); });
+}
 
 }  // namespace velmora::helpers

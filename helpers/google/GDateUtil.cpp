@@ -6,7 +6,6 @@
 
 #include "connectors/exchange/RecordFile.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <set>
 
@@ -15,13 +14,7 @@ using namespace velmora::helpers;
 
 int main(int argc, char** argv)
 {
-    connectors::ParamParser params;
-    if (!ReadParams(argc, argv, params)) {
-        std::fprintf(stderr, "usage: %s PARAMETER-FILE\n(the parameter file a Velmora connector writes)\n", argv[0]);
-        return 2;
-    }
-    HelperJob job(params, kGoogleParams, "GDateData.ini", "GDateUtil");
-    return job.Run([&](std::string& error) {
+    return RunHelperProgram(argc, argv, kGoogleParams, "GDateData.ini", "GDateUtil", [](HelperJob& job, std::string& error) {
         std::string account;
         if (!OpenGoogleAccount(job, account, error))
             return false;
