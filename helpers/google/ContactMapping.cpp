@@ -1,6 +1,7 @@
 #include "ContactMapping.h"
 
 #include "model/CxDateTime.h"
+#include "platform/AsciiCase.h"
 #include "platform/CodePage.h"
 
 #include <ctime>
@@ -20,9 +21,7 @@ std::string NormalLabel(std::string label)
 {
     if (label.rfind("_$!<", 0) == 0 && label.size() > 8 && label.compare(label.size() - 4, 4, ">!$_") == 0)
         label = label.substr(4, label.size() - 8);
-    for (char& c : label)
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    return label;
+    return platform::UpperAscii(label);
 }
 
 // The property's types, with its label as one more.
@@ -103,13 +102,6 @@ std::int32_t RelationKind(std::string_view label)
     return 15;
 }
 
-std::string Upper(std::string text)
-{
-    for (char& c : text)
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    return text;
-}
-
 // REV and similar UTC stamps ("2008-03-07T14:05:09Z", "20080307T140509Z") in local time.
 double ParseUtcStamp(std::string_view text)
 {
@@ -175,12 +167,7 @@ double ParseVCardDate(std::string_view text)
     }
     if (digits.size() != 8 || text.rfind("--", 0) == 0)
         return 0;
-    platform::SystemTime date;
-    date.Year = static_cast<std::uint16_t>(std::stoi(digits.substr(0, 4)));
-    date.Month = static_cast<std::uint16_t>(std::stoi(digits.substr(4, 2)));
-    date.Day = static_cast<std::uint16_t>(std::stoi(digits.substr(6, 2)));
-    double value = 0;
-    return model::SystemTimeToVariant(date, value) ? value : 0;
+    return model::MakeDate(std::stoi(digits.substr(0, 4)), std::stoi(digits.substr(4, 2)), std::stoi(digits.substr(6, 2)));
 }
 
 GContactRec ToGoogleContact(const VCard& card)
@@ -229,7 +216,7 @@ GContactRec ToGoogleContact(const VCard& card)
             std::int32_t kind = ImKind(p.name.substr(2));
             if (p.name == "IMPP") {
                 const auto colon = text.find(':');
-                kind = colon == std::string::npos ? 0 : ImKind(Upper(text.substr(0, colon)));
+                kind = colon == std::string::npos ? 0 : ImKind(platform::UpperAscii(text.substr(0, colon)));
                 address = colon == std::string::npos ? text : text.substr(colon + 1);
             }
             if (kind != 0) {

@@ -31,16 +31,6 @@ std::string Ansi(const char* utf8)
     return text;
 }
 
-double DateOf(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    double value = 0;
-    model::SystemTimeToVariant({static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 0,
-                                static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(hour),
-                                static_cast<std::uint16_t>(minute), static_cast<std::uint16_t>(second), 0},
-                               value);
-    return value;
-}
-
 // A moment of the file in local time: UTC and zoned times are converted, floating times and
 // dates taken as they stand.
 struct Moment {
@@ -53,7 +43,7 @@ Moment LocalMoment(icaltimetype time, const char* tzid, icalcomponent* calendar)
     if (icaltime_is_null_time(time))
         return {};
     if (time.is_date)
-        return {DateOf(time.year, time.month, time.day), true};
+        return {model::MakeDate(time.year, time.month, time.day), true};
     const icaltimezone* zone = nullptr;
     if (icaltime_is_utc(time))
         zone = icaltimezone_get_utc_timezone();
@@ -63,7 +53,7 @@ Moment LocalMoment(icaltimetype time, const char* tzid, icalcomponent* calendar)
             zone = icaltimezone_get_builtin_timezone(tzid);
     }
     if (zone == nullptr)
-        return {DateOf(time.year, time.month, time.day, time.hour, time.minute, time.second), false};
+        return {model::MakeDate(time.year, time.month, time.day, time.hour, time.minute, time.second), false};
     return {model::TimeTToVariant(static_cast<std::int64_t>(icaltime_as_timet_with_zone(time, zone))), false};
 }
 

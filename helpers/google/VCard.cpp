@@ -1,15 +1,9 @@
 #include "VCard.h"
 
+#include "platform/AsciiCase.h"
+
 namespace velmora::helpers {
 namespace {
-
-std::string Upper(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    return upper;
-}
 
 // Joins folded lines: a line break followed by a space or tab continues the line.
 std::vector<std::string> UnfoldedLines(std::string_view text)
@@ -70,7 +64,7 @@ std::vector<std::string> Split(std::string_view value, char separator)
 void AddTypes(VCardProperty& property, std::string_view values)
 {
     for (const std::string& type : Split(values, ','))
-        property.types.push_back(Upper(type));
+        property.types.push_back(platform::UpperAscii(type));
 }
 
 // "group.NAME;PARAM=...:value"; the value starts at the first ':' outside a quoted parameter.
@@ -103,10 +97,10 @@ bool ParseProperty(std::string_view line, VCardProperty& property)
     }
     std::string_view name = parts.front();
     if (const auto dot = name.find('.'); dot != std::string_view::npos) {
-        property.group = Upper(name.substr(0, dot));
+        property.group = platform::UpperAscii(name.substr(0, dot));
         name = name.substr(dot + 1);
     }
-    property.name = Upper(name);
+    property.name = platform::UpperAscii(name);
     for (std::size_t i = 1; i < parts.size(); ++i) {
         const std::string_view parameter = parts[i];
         const auto equals = parameter.find('=');
@@ -114,7 +108,7 @@ bool ParseProperty(std::string_view line, VCardProperty& property)
             AddTypes(property, parameter);  // vCard 2.1: TEL;HOME;FAX:...
             continue;
         }
-        const std::string key = Upper(parameter.substr(0, equals));
+        const std::string key = platform::UpperAscii(parameter.substr(0, equals));
         std::string_view value = parameter.substr(equals + 1);
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
@@ -175,10 +169,10 @@ std::vector<VCard> ParseVCards(std::string_view text)
         VCardProperty property;
         if (!ParseProperty(line, property))
             continue;
-        if (property.name == "BEGIN" && Upper(property.value) == "VCARD") {
+        if (property.name == "BEGIN" && platform::UpperAscii(property.value) == "VCARD") {
             cards.emplace_back();
             inCard = true;
-        } else if (property.name == "END" && Upper(property.value) == "VCARD") {
+        } else if (property.name == "END" && platform::UpperAscii(property.value) == "VCARD") {
             inCard = false;
         } else if (inCard) {
             cards.back().properties.push_back(std::move(property));

@@ -114,6 +114,24 @@ bool VariantToSystemTime(double variantTime, SystemTime& time)
     return true;
 }
 
+SystemTime SystemTimeOf(double variantTime)
+{
+    SystemTime time;
+    return VariantToSystemTime(variantTime, time) ? time : SystemTime{};
+}
+
+double VariantOf(const SystemTime& time)
+{
+    double variantTime = 0;
+    return SystemTimeToVariant(time, variantTime) ? variantTime : 0;
+}
+
+double MakeDate(int year, int month, int day, int hour, int minute, int second)
+{
+    const auto part = [](int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 65535)); };
+    return VariantOf({part(year), part(month), 0, part(day), part(hour), part(minute), part(second), 0});
+}
+
 CxDateTime::CxDateTime()
 {
     SetTimeT(static_cast<std::int64_t>(std::time(nullptr)));

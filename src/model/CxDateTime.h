@@ -47,6 +47,13 @@ private:
 bool SystemTimeToVariant(const SystemTime& time, double& variantTime);
 bool VariantToSystemTime(double variantTime, SystemTime& time);
 
+// The same where "no date" needs no separate answer: an automation date that is no valid date
+// gives an all-zero SystemTime, and a SystemTime that is no valid date gives 0.
+SystemTime SystemTimeOf(double variantTime);
+double VariantOf(const SystemTime& time);
+// The automation date of a calendar moment; 0 when it is no valid date.
+double MakeDate(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
 // The date taken as local time, in seconds since 1970 (-1 when it cannot be converted), and back.
 std::int64_t VariantToTimeT(double variantTime);
 double TimeTToVariant(std::int64_t seconds);

@@ -1,15 +1,14 @@
 #include "TextCompare.h"
 
+#include "platform/AsciiCase.h"
+
 #include <algorithm>
 #include <cstring>
 
 namespace velmora::model {
 namespace {
 
-char UpperAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
+using platform::UpperAscii;
 
 bool IsBreak(char c)
 {

@@ -1,5 +1,7 @@
 #include "OpenDocument.h"
 
+#include "AsciiCase.h"
+
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -24,10 +26,7 @@ bool HasExeSuffix(std::string_view path)
 {
     if (path.size() < 4)
         return false;
-    std::string suffix(path.substr(path.size() - 4));
-    for (char& c : suffix)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return suffix == ".exe";
+    return UpperAscii(path.substr(path.size() - 4)) == ".EXE";
 }
 
 bool OnPath(std::string_view program)

@@ -1,5 +1,6 @@
 #include "RegistryFile.h"
 
+#include "AsciiCase.h"
 #include "CodePage.h"
 #include "Folders.h"
 
@@ -11,16 +12,6 @@
 
 namespace velmora::platform {
 namespace {
-
-std::string Upper(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
 
 // The file's text in Windows-1252: UTF-16 files (with their byte-order mark) are converted.
 std::string ReadText(const std::string& path)
@@ -123,7 +114,7 @@ std::string HiveName(RegistryHive hive)
 // Full key path with the hive's long name; the short names regedit accepts are expanded.
 std::string NormalKey(std::string_view path)
 {
-    std::string key = Upper(path);
+    std::string key = UpperAscii(path);
     for (const auto& [shortName, longName] : {std::pair{"HKLM", "HKEY_LOCAL_MACHINE"}, std::pair{"HKCU", "HKEY_CURRENT_USER"}}) {
         const std::string prefix = std::string(shortName) + "\\";
         if (key.rfind(prefix, 0) == 0)
@@ -194,7 +185,7 @@ void Registry::LoadFile(const std::string& path)
         if (pos >= entry.size() || entry[pos] != '=')
             continue;
         ++pos;
-        const std::string valueName = Upper(name);
+        const std::string valueName = UpperAscii(name);
         const std::string_view data = entry.substr(pos);
         std::optional<std::string> value;
         if (data == "-") {
@@ -214,7 +205,7 @@ std::optional<std::string> Registry::Lookup(const std::string& key, std::string_
     const auto found = mKeys.find(key);
     if (found == mKeys.end())
         return std::nullopt;
-    const auto value = found->second.find(Upper(valueName));
+    const auto value = found->second.find(UpperAscii(valueName));
     if (value == found->second.end())
         return std::nullopt;
     return value->second;

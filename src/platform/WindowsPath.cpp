@@ -1,5 +1,6 @@
 #include "WindowsPath.h"
 
+#include "AsciiCase.h"
 #include "Folders.h"
 
 #include <algorithm>
@@ -11,11 +12,6 @@ namespace fs = std::filesystem;
 
 namespace velmora::platform {
 namespace {
-
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::string WinePrefix()
 {

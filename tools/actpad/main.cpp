@@ -94,16 +94,6 @@ int List(const ActStore& store, const char* recordId)
     return recordId == nullptr ? 0 : Fail(std::string("no record with the ID ") + recordId);
 }
 
-double At(int year, int month, int day, int hour, int minute)
-{
-    double value = 0;
-    model::SystemTimeToVariant({static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), 0,
-                                static_cast<std::uint16_t>(day), static_cast<std::uint16_t>(hour),
-                                static_cast<std::uint16_t>(minute), 0, 0},
-                               value);
-    return value;
-}
-
 bool AddSamples(ActStore& store, std::string& error)
 {
     std::vector<ActContactRec> contacts(3);
@@ -126,18 +116,18 @@ bool AddSamples(ActStore& store, std::string& error)
         c.BusinessState = "WA";
         c.BusinessPostal = "98052";
         c.BusinessCountry = "USA";
-        c.CreateDate = c.EditDate = At(2008, 3, 1, 9, 0);
+        c.CreateDate = c.EditDate = model::MakeDate(2008, 3, 1, 9, 0);
     }
     std::vector<ActCalendarRec> calendar(2);
     calendar[0].Regarding = "Quarterly review";
     calendar[0].Location = "Room 1";
     calendar[0].ActivityType = 1;
-    calendar[0].Start = At(2008, 3, 7, 9, 0);
-    calendar[0].End = At(2008, 3, 7, 10, 30);
+    calendar[0].Start = model::MakeDate(2008, 3, 7, 9, 0);
+    calendar[0].End = model::MakeDate(2008, 3, 7, 10, 30);
     calendar[1].Regarding = "Team call";
     calendar[1].ActivityType = 2;
-    calendar[1].Start = At(2008, 3, 3, 14, 0);
-    calendar[1].End = At(2008, 3, 3, 14, 30);
+    calendar[1].Start = model::MakeDate(2008, 3, 3, 14, 0);
+    calendar[1].End = model::MakeDate(2008, 3, 3, 14, 30);
     calendar[1].RecurrenceFrequency = 2;  // weekly on Mondays and Wednesdays, every 2 weeks
     calendar[1].RecurrenceMode = 2;
     calendar[1].RecurrenceValue = 2 | 8;
@@ -145,11 +135,11 @@ bool AddSamples(ActStore& store, std::string& error)
     std::vector<ActTodoRec> todos(2);
     todos[0].Regarding = "Send the price list to Bob";
     todos[0].Priority = 0;
-    todos[0].DueDate = At(2008, 3, 10, 0, 0);
+    todos[0].DueDate = model::MakeDate(2008, 3, 10, 0, 0);
     todos[1].Regarding = "Book the trade show stand";
     std::vector<ActNoteRec> notes(2);
     notes[0].NoteText = "Ann asked for a quote on 200 units.\r\nCall back before Friday.";
-    notes[0].CreateTime = At(2008, 3, 4, 11, 15);
+    notes[0].CreateTime = model::MakeDate(2008, 3, 4, 11, 15);
     notes[1].NoteText = "Bob prefers e-mail to phone calls.";
     return store.Insert(contacts, error) && store.Insert(calendar, error) && store.Insert(todos, error) &&
            store.Insert(notes, error);

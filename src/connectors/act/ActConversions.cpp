@@ -110,18 +110,6 @@ auto ActUserDefined(Act& r)
                       &r.UserDefined6, &r.UserDefined7, &r.UserDefined8, &r.UserDefined9, &r.UserDefined10};
 }
 
-platform::SystemTime SystemTimeOf(double date)
-{
-    platform::SystemTime time;
-    return model::VariantToSystemTime(date, time) ? time : platform::SystemTime{};
-}
-
-double DateOf(const platform::SystemTime& time)
-{
-    double date = 0;
-    return model::SystemTimeToVariant(time, date) ? date : 0;
-}
-
 std::int32_t ActivityTypeOf(std::int32_t type)
 {
     return type >= 0 && type <= 3 ? type : 0;
@@ -216,8 +204,8 @@ model::CommDateRec ToCommon(const ActCalendarRec& act)
     common.Location = act.Location;
     common.Note = act.Details;
     common.ActivityType = ActivityTypeOf(act.ActivityType);
-    common.Start = SystemTimeOf(act.Start);
-    common.End = SystemTimeOf(act.End);
+    common.Start = model::SystemTimeOf(act.Start);
+    common.End = model::SystemTimeOf(act.End);
     common.Private = act.Private;
     common.AllDay = act.AllDay;
     common.SourceType = RecordSource::Act;
@@ -246,7 +234,7 @@ model::CommDateRec ToCommon(const ActCalendarRec& act)
     // An end of 1.0 or less (a time on 30 or 31 December 1899) is no end.
     if (rule.Kind != 0 && act.RecurrenceEnd > 1.0) {
         rule.HasEnd = 1;
-        rule.EndDate = SystemTimeOf(act.RecurrenceEnd);
+        rule.EndDate = model::SystemTimeOf(act.RecurrenceEnd);
     }
     return common;
 }
@@ -257,8 +245,8 @@ void FromCommon(const model::CommDateRec& common, ActCalendarRec& act)
     SetIfGiven(act.Location, common.Location);
     SetIfGiven(act.Details, common.Note);
     act.ActivityType = ActivityTypeOf(common.ActivityType);
-    SetIfGiven(act.Start, DateOf(common.Start));
-    SetIfGiven(act.End, DateOf(common.End));
+    SetIfGiven(act.Start, model::VariantOf(common.Start));
+    SetIfGiven(act.End, model::VariantOf(common.End));
     act.Private = common.Private != 0 ? 1 : 0;
     act.AllDay = common.AllDay != 0 ? 1 : 0;
 
@@ -282,7 +270,7 @@ void FromCommon(const model::CommDateRec& common, ActCalendarRec& act)
     act.RecurrenceWeekOfMonth = row.weekOfMonth;
     act.RecurrenceMonth = row.month;
     act.RecurrenceFrequency = row.frequency;
-    act.RecurrenceEnd = rule.HasEnd != 0 ? DateOf(rule.EndDate) : 0;
+    act.RecurrenceEnd = rule.HasEnd != 0 ? model::VariantOf(rule.EndDate) : 0;
 }
 
 // ACT! priorities run 0 high, 1 normal, 2 low; common ones 0 normal, 1 high, 2 low.

@@ -14,12 +14,6 @@ namespace {
 
 constexpr const char* kLogUnit = "CxGCal";
 
-platform::SystemTime SystemTimeOf(double date)
-{
-    platform::SystemTime time;
-    return model::VariantToSystemTime(date, time) ? time : platform::SystemTime{};
-}
-
 // Reminder units 0-3 (minutes, hours, days, weeks) become the common 1-4; anything else minutes.
 std::int32_t CommonUnit(std::int32_t unit)
 {
@@ -33,12 +27,12 @@ model::CommDateRec ToCommon(const GEventRec& e)
     model::CommDateRec c;
     c.Subject = e.Title;
     c.Location = e.Where;
-    c.Start = SystemTimeOf(e.Start);
-    c.End = SystemTimeOf(e.End);
+    c.Start = model::SystemTimeOf(e.Start);
+    c.End = model::SystemTimeOf(e.End);
     model::RecurrenceRule& rule = c.Recurrence;
     rule.Kind = e.RecurrenceType >= 0 && e.RecurrenceType <= 6 ? e.RecurrenceType : 0;
     rule.HasEnd = e.HasEnd != 0 ? 1 : 0;
-    rule.EndDate = SystemTimeOf(e.RecurrenceEnd);
+    rule.EndDate = model::SystemTimeOf(e.RecurrenceEnd);
     rule.Interval = e.Interval;
     rule.Weekdays = e.Weekdays;
     rule.DayOfMonth = e.DayOfMonth;

@@ -1,6 +1,7 @@
 #include "RecurrenceText.h"
 
 #include "model/CSV.h"
+#include "platform/AsciiCase.h"
 #include "model/CxDateTime.h"
 
 #include <optional>
@@ -95,14 +96,6 @@ void ReadMoment(std::string_view text, std::string_view key, double& moment)
         moment = *value;
 }
 
-std::string Upper(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    return upper;
-}
-
 }  // namespace
 
 void ApplyRecurrenceText(GEventRec& e)
@@ -123,7 +116,7 @@ void ApplyRecurrenceText(GEventRec& e)
     const auto semicolon = freq == npos ? npos : text.find(';', freq);
     if (semicolon == npos)
         return;
-    const std::string frequency = Upper(text.substr(freq + 5, semicolon - freq - 5));
+    const std::string frequency = platform::UpperAscii(text.substr(freq + 5, semicolon - freq - 5));
     const std::string_view rest = text.substr(semicolon);
     if (frequency == "DAILY") {
         e.RecurrenceType = 1;
