@@ -223,4 +223,14 @@ std::optional<std::string> Registry::ReadString(RegistryHive hive, std::string_v
     return std::nullopt;
 }
 
+bool Registry::HasKey(RegistryHive hive, std::string_view keyPath) const
+{
+    const std::string key = NormalKey(keyPath);
+    if (mKeys.count(HiveName(hive) + "\\" + key) != 0)
+        return true;
+    constexpr std::string_view kSoftware = "SOFTWARE\\";
+    return hive == RegistryHive::LocalMachine && key.rfind(kSoftware, 0) == 0 &&
+           mKeys.count(HiveName(hive) + "\\SOFTWARE\\WOW6432NODE\\" + key.substr(kSoftware.size())) != 0;
+}
+
 }  // namespace velmora::platform

@@ -27,6 +27,9 @@ public:
     std::optional<std::string> ReadString(RegistryHive hive, std::string_view keyPath,
                                           std::string_view valueName) const;
 
+    // Whether the key exists (as a key header in a file), looked up as ReadString does.
+    bool HasKey(RegistryHive hive, std::string_view keyPath) const;
+
 private:
     void LoadFile(const std::string& path);
     std::optional<std::string> Lookup(const std::string& key, std::string_view valueName) const;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+
+namespace velmora::palm {
+
+// The records a Palm reader loaded, in file order. Records stay where they are until Clear, so
+// the front-ends may keep pointers to them.
+template <class Rec>
+class PmDataMgr {
+public:
+    void Add(const Rec& record) { mRecords.push_back(record); }
+    void Clear() { mRecords.clear(); }
+    std::size_t Count() const { return mRecords.size(); }
+    const Rec* At(std::size_t position) const { return position < mRecords.size() ? &mRecords[position] : nullptr; }
+
+    const Rec* First()
+    {
+        mCursor = 0;
+        return At(0);
+    }
+    const Rec* Next() { return At(++mCursor); }
+
+private:
+    std::deque<Rec> mRecords;
+    std::size_t mCursor = 0;
+};
+
+}  // namespace velmora::palm
