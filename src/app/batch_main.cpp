@@ -13,6 +13,7 @@
 #include "core/PreviewColumns.h"
 #include "core/SessionManagers.h"
 
+#include "palm/PalmUsers.h"
 #include "platform/CodePage.h"
 #include "platform/ConsoleUiHost.h"
 
@@ -85,6 +86,8 @@ int main(int argc, char** argv)
     AppStartup(app);
     platform::ConsoleUiHost ui(stderr);
     const int source = app.Settings.SourceApp;
+    if (source == AppType::PalmDesktop)
+        palm::LoadPalmUserList(ui);  // as the Palm options page does when it is filled
     ApplyFieldMapping(app, source);
     bool ok = LoadAndCompare(app, ui, nullptr, source, AppType::Act);
     if (ok) {

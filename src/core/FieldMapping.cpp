@@ -3,6 +3,9 @@
 #include "SessionManagers.h"
 
 #include "connectors/google/CxGAddrUtil.h"
+#include "palm/PalmFields.h"
+#include "palm/PalmInstall.h"
+#include "palm/PmInfo.h"
 
 namespace velmora::core {
 
@@ -12,6 +15,11 @@ std::vector<FieldChoice> MappableFields(int sourceApp)
     if (sourceApp == AppType::Google) {
         for (std::size_t i = 0; i < connectors::CxGAddrUtil::FieldCount(); ++i)
             fields.push_back({connectors::CxGAddrUtil::FieldKeyAt(i), connectors::CxGAddrUtil::FieldLabelAt(i)});
+    } else if (sourceApp == AppType::PalmDesktop) {
+        // The fields of the generation the installed Palm Desktop writes.
+        const int generation = palm::ChooseGeneration(palm::GetPalmDesktopVersion(), false);
+        for (const model::FieldInfo& field : palm::PalmContactFields(generation))
+            fields.push_back({field.Id, field.Label});
     }
     return fields;
 }

@@ -9,6 +9,7 @@
 #include "connectors/google/CxGAddrUtil.h"
 #include "connectors/google/CxGDateUtil.h"
 #include "diagnostics/CxDebugUtil.h"
+#include "palm/PmInfo.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -99,6 +100,23 @@ auto GoogleLoad(Slot<Connector>& (*slotOf)(Session&))
     };
 }
 
+// A Palm Desktop front-end, reset for a new load, loading the named file when the data type's
+// use-file switch is on and the chosen Palm user's data otherwise.
+template <class FrontEnd>
+auto PalmLoad(Slot<FrontEnd>& (*slotOf)(Session&), bool AppSettings::*useFile,
+              model::Text<256> AppSettings::*fileName)
+{
+    return [slotOf, useFile, fileName](AppContext& app, UiHost&, const std::string&, std::string&) {
+        Slot<FrontEnd>& slot = slotOf(app.Session);
+        if (slot)
+            slot->Reset();
+        else
+            slot = MakeSlot<FrontEnd>();
+        const AppSettings& s = app.Settings;
+        return s.*useFile ? slot->LoadByFile(std::string((s.*fileName).view())) : slot->LoadByUser(static_cast<std::uint32_t>(s.PDUserID));
+    };
+}
+
 const AppLoader* LoaderOf(int appType)
 {
     static const AppLoader kAct{
@@ -148,10 +166,18 @@ const AppLoader* LoaderOf(int appType)
     static const AppLoader kPalm{
         "Loading information from Palm Desktop ...",
         {
-            {Contacts, "Loading Palm Desktop Contacts ...", "Failed to load Palm Desktop Contacts information.", nullptr, unavailable("Palm Desktop")},
-            {Calendar, "Loading Palm Desktop Calendar ...", "Failed to load Palm Desktop Calendar information.", nullptr, unavailable("Palm Desktop")},
-            {Tasks, "Loading Palm Desktop Tasks ...", "Failed to load Palm Desktop Task information.", nullptr, unavailable("Palm Desktop")},
-            {Notes, "Loading Palm Desktop Notes ...", "Failed to load Palm Desktop Memos information.", nullptr, unavailable("Palm Desktop")},
+            {Contacts, "Loading Palm Desktop Contacts ...", "Failed to load Palm Desktop Contacts information.", nullptr,
+             PalmLoad<palm::PmAddrInfo>([](Session& s) -> auto& { return s.Palm.Addr; }, &AppSettings::PDUseAddrFile,
+                                        &AppSettings::PDAddrFileName)},
+            {Calendar, "Loading Palm Desktop Calendar ...", "Failed to load Palm Desktop Calendar information.", nullptr,
+             PalmLoad<palm::PmDateInfo>([](Session& s) -> auto& { return s.Palm.Date; }, &AppSettings::PDUseDateFile,
+                                        &AppSettings::PDDateFileName)},
+            {Tasks, "Loading Palm Desktop Tasks ...", "Failed to load Palm Desktop Task information.", nullptr,
+             PalmLoad<palm::PmTodoInfo>([](Session& s) -> auto& { return s.Palm.Task; }, &AppSettings::PDUseTaskFile,
+                                        &AppSettings::PDTaskFileName)},
+            {Notes, "Loading Palm Desktop Notes ...", "Failed to load Palm Desktop Memos information.", nullptr,
+             PalmLoad<palm::PmMemoInfo>([](Session& s) -> auto& { return s.Palm.Note; }, &AppSettings::PDUseNoteFile,
+                                        &AppSettings::PDNoteFileName)},
         }};
     switch (appType) {
     case AppType::Act: return &kAct;
@@ -242,13 +268,20 @@ bool LoadAndCompare(AppContext& app, UiHost& ui, platform::WindowRef owner, int 
 
 void ApplyFieldMapping(AppContext& app, int sourceApp)
 {
-    if (sourceApp != AppType::Google)
-        return;
-    auto& slot = app.Session.Google.Addr;
-    if (!slot)
-        slot = MakeSlot<connectors::CxGAddrUtil>();
-    for (std::size_t n = 0; n < app.Settings.GGCustomID.size(); ++n)
-        slot->SetMappedField(n, app.Settings.GGCustom ? app.Settings.GGCustomID[n] : 0);
+    const AppSettings& s = app.Settings;
+    if (sourceApp == AppType::Google) {
+        auto& slot = app.Session.Google.Addr;
+        if (!slot)
+            slot = MakeSlot<connectors::CxGAddrUtil>();
+        for (std::size_t n = 0; n < s.GGCustomID.size(); ++n)
+            slot->SetMappedField(n, s.GGCustom ? s.GGCustomID[n] : 0);
+    } else if (sourceApp == AppType::PalmDesktop) {
+        auto& slot = app.Session.Palm.Addr;
+        if (!slot)
+            slot = MakeSlot<palm::PmAddrInfo>();
+        for (std::size_t n = 0; n < s.PDCustomID.size(); ++n)
+            slot->SetCustomKey(n, s.PDCustom ? s.PDCustomID[n] : 0);
+    }
 }
 
 }  // namespace velmora::core

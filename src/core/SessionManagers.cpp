@@ -6,6 +6,7 @@
 #include "connectors/act/CxACTTaskUtil.h"
 #include "connectors/google/CxGAddrUtil.h"
 #include "connectors/google/CxGDateUtil.h"
+#include "palm/PmInfo.h"
 
 namespace velmora::core {
 
@@ -14,6 +15,7 @@ model::CommAddrMgr* ContactsOf(Session& session, int app)
     switch (app) {
     case AppType::Act: return session.Act.Addr ? &session.Act.Addr->GetManager() : nullptr;
     case AppType::Google: return session.Google.Addr ? &session.Google.Addr->Manager() : nullptr;
+    case AppType::PalmDesktop: return session.Palm.Addr ? &session.Palm.Addr->GetCommonMgr() : nullptr;
     default: return nullptr;
     }
 }
@@ -23,18 +25,27 @@ model::CommDateMgr* CalendarOf(Session& session, int app)
     switch (app) {
     case AppType::Act: return session.Act.Date ? &session.Act.Date->GetManager() : nullptr;
     case AppType::Google: return session.Google.Date ? &session.Google.Date->Manager() : nullptr;
+    case AppType::PalmDesktop: return session.Palm.Date ? &session.Palm.Date->GetCommonMgr() : nullptr;
     default: return nullptr;
     }
 }
 
 model::CommTaskMgr* TasksOf(Session& session, int app)
 {
-    return app == AppType::Act && session.Act.Task ? &session.Act.Task->GetManager() : nullptr;
+    switch (app) {
+    case AppType::Act: return session.Act.Task ? &session.Act.Task->GetManager() : nullptr;
+    case AppType::PalmDesktop: return session.Palm.Task ? &session.Palm.Task->GetCommonMgr() : nullptr;
+    default: return nullptr;
+    }
 }
 
 model::CommNoteMgr* NotesOf(Session& session, int app)
 {
-    return app == AppType::Act && session.Act.Note ? &session.Act.Note->GetManager() : nullptr;
+    switch (app) {
+    case AppType::Act: return session.Act.Note ? &session.Act.Note->GetManager() : nullptr;
+    case AppType::PalmDesktop: return session.Palm.Note ? &session.Palm.Note->GetCommonMgr() : nullptr;
+    default: return nullptr;
+    }
 }
 
 }  // namespace velmora::core

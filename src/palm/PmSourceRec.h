@@ -1,0 +1,39 @@
+#pragma once
+
+#include "dat/PalmRecords.h"
+
+#include "model/CommAddrRec.h"
+#include "model/CommDateRec.h"
+#include "model/CommNoteRec.h"
+#include "model/CommTaskRec.h"
+
+#include <cstdint>
+#include <variant>
+
+namespace velmora::palm {
+
+// Reader generations: 1 files before Palm Desktop 4.1.2, 2 the 4.x files, 3 the 6.x databases;
+// 0 unknown, 255 a failed load.
+constexpr int kGenerationUnknown = 0;
+constexpr int kGenerationEarly = 1;
+constexpr int kGenerationEx = 2;
+constexpr int kGenerationEx2 = 3;
+constexpr int kGenerationFailed = 255;
+
+// One migrated Palm record: a complete copy of the reader's record (of its generation), the
+// reader's own record and the common record made from it. The common record carries a copy of
+// this block as its source data, which the detail views read.
+template <class CommRec, class... Records>
+struct PmSourceRecOf {
+    int Generation = kGenerationUnknown;
+    std::variant<std::monostate, Records...> Record;
+    const void* ReaderRecord = nullptr;
+    const CommRec* Common = nullptr;
+};
+
+using PmAddrSourceRec = PmSourceRecOf<model::CommAddrRec, PmAddrRec, PmAddrExRec>;
+using PmDateSourceRec = PmSourceRecOf<model::CommDateRec, PmDateRec, PmDateExRec>;
+using PmTodoSourceRec = PmSourceRecOf<model::CommTaskRec, PmTodoRec, PmTodoExRec>;
+using PmMemoSourceRec = PmSourceRecOf<model::CommNoteRec, PmMemoRec, PmMemoExRec>;
+
+}  // namespace velmora::palm
