@@ -2,12 +2,16 @@
 # Makes a ready demo in a data home of its own (never the user's): a stand-in ACT! database
 # (user "demo", password "demo") with sample contacts, calendar entries, to-dos and notes; a
 # Google account demo@example.org (password "demo") whose contacts and calendar overlap them
-# (some new, some different, some the same); and the settings that point at both, with the
-# passwords saved.
-#   make-demo.sh BIN-FOLDER DATA-HOME
+# (some new, some different, some the same); a Palm Desktop 4.1.4 folder with the user "Demo"
+# (contacts, calendar, to-dos and memos) and the registry file that names it; and the settings
+# that point at all of them, with the passwords saved. The source is Google, or Palm Desktop
+# when the third argument is "palm".
+#   make-demo.sh BIN-FOLDER DATA-HOME [google|palm]
 set -euo pipefail
 bin=$1
 home=$2
+source_app=2
+if [ "${3:-google}" = palm ]; then source_app=5; fi
 data="$home/corvane/VLACT"
 account="$data/GoogleAccounts/demo@example.org"
 rm -rf "$home"
@@ -89,9 +93,17 @@ END:VEVENT
 END:VCALENDAR
 ICS
 
+"$bin/velmora-palmdat" demo "$home/Palm"
+cat > "$data/registry.reg" <<REG
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\U.S. Robotics\Pilot Desktop\Core]
+"DesktopPath"="$home/Palm/"
+REG
+
 cat > "$data/VLACT.ini" <<INI
 [VLACT]
-SourceApp=2
+SourceApp=$source_app
 ACTPadName=$data/Demo.pad
 ACTAppName=$bin/velmora-actview
 ACTUserName=demo

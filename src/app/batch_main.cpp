@@ -86,8 +86,14 @@ int main(int argc, char** argv)
     AppStartup(app);
     platform::ConsoleUiHost ui(stderr);
     const int source = app.Settings.SourceApp;
-    if (source == AppType::PalmDesktop)
-        palm::LoadPalmUserList(ui);  // as the Palm options page does when it is filled
+    if (source == AppType::PalmDesktop) {
+        // As the Palm options page does: read the users, take the stored one or the first.
+        palm::LoadPalmUserList(ui);
+        const auto* user = palm::PickPalmUser(palm::ThePalmUserList().Users(),
+                                              static_cast<std::uint32_t>(app.Settings.PDUserID));
+        if (user != nullptr)
+            app.Settings.PDUserID = static_cast<int>(user->UserId);
+    }
     ApplyFieldMapping(app, source);
     bool ok = LoadAndCompare(app, ui, nullptr, source, AppType::Act);
     if (ok) {

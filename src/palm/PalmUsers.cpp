@@ -194,6 +194,15 @@ PalmUserList& ThePalmUserList()
     return list;
 }
 
+const PalmUserInfo* PickPalmUser(const std::vector<PalmUserInfo>& users, std::uint32_t storedId)
+{
+    const auto found =
+        std::find_if(users.begin(), users.end(), [storedId](const PalmUserInfo& u) { return u.UserId == storedId; });
+    if (found != users.end())
+        return &*found;
+    return users.empty() ? nullptr : &users.front();
+}
+
 bool GetUserDataPath(std::uint32_t userId, std::string& path)
 {
     const PalmUserData& library = UserDataLibrary();

@@ -75,6 +75,10 @@ private:
 };
 
 PalmUserList& ThePalmUserList();
+
+// The user chosen for a stored user ID: the user with that ID, else the first one (also for an
+// ID of 0); null when there are no users.
+const PalmUserInfo* PickPalmUser(const std::vector<PalmUserInfo>& users, std::uint32_t storedId);
 inline void LoadPalmUserList(platform::UiHost& ui)
 {
     ThePalmUserList().Load(ui);

@@ -1,0 +1,146 @@
+// velmora-palmdat: writes Palm Desktop data for the demo.
+//
+//   velmora-palmdat demo PALM-FOLDER
+//
+// Makes PALM-FOLDER a Palm Desktop 4.1.4 folder: a palm.exe whose version resource says
+// 4.1.4.0, and the user "Demo" with a 4.x address book, datebook, to-do list and memo pad.
+#include "PalmDatWriter.h"
+
+#include "palm/dat/PmTime.h"
+#include "support/PeBuilder.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+using namespace velmora;
+using tools::PalmDatWriter;
+
+namespace {
+
+std::int32_t LocalTime(int year, int month, int day, int hour, int minute)
+{
+    palm::PmTime time;
+    time.FromFields(year, month, day, hour, minute, 0);
+    return time.GetValue();
+}
+
+std::vector<palm::PmAddrExRec> Contacts()
+{
+    std::vector<palm::PmAddrExRec> contacts(4);
+    const char* const people[][6] = {
+        {"Ann", "Lee", "Acme Corporation", "ann.lee@acme.example", "555-0100x12", "1 Main Street"},
+        {"Bob", "Marsh", "Brix & Sons Ltd", "bob@brix.example", "555-0142", "7 Harbour Road"},
+        {"Gina", "Okafor", "Okafor Imports", "gina@okafor.example", "555-0311", "22 Quay Lane"},
+        {"Hal", "Berg", "", "hal.berg@example.net", "555-0388", ""},
+    };
+    for (std::size_t i = 0; i < contacts.size(); ++i) {
+        palm::PmAddrExRec& c = contacts[i];
+        c.RecordId = static_cast<std::int32_t>(1001 + i);
+        c.CategoryId = i < 3 ? 1 : 2;
+        c.FirstName = people[i][0];
+        c.LastName = people[i][1];
+        c.Company = people[i][2];
+        c.Phone[0] = people[i][4];
+        c.PhoneLabel[0] = 0;
+        c.Phone[1] = people[i][3];
+        c.PhoneLabel[1] = 4;
+        c.PhoneLabel[2] = 7;
+        c.Work.Street = people[i][5];
+        c.Work.City = people[i][5][0] != '\0' ? "Springfield" : "";
+        c.Work.State = people[i][5][0] != '\0' ? "WA" : "";
+        c.Work.Zip = people[i][5][0] != '\0' ? "98052" : "";
+        c.Work.Country = people[i][5][0] != '\0' ? "USA" : "";
+    }
+    contacts[2].Phone[2] = "555-0312";
+    contacts[2].Title = "Director";
+    contacts[2].Birthday = 1968 * 65536 + 4 * 256 + 21;
+    contacts[2].Note = "Prefers calls in the morning.";
+    contacts[3].Home.Street = "4 Elm Court";
+    contacts[3].Home.City = "Portland";
+    return contacts;
+}
+
+std::vector<palm::PmDateExRec> Calendar()
+{
+    std::vector<palm::PmDateExRec> events(3);
+    events[0].Description = "Quarterly review";
+    events[0].Location = "Room 1";
+    events[0].Start = LocalTime(2008, 3, 7, 9, 0);
+    events[0].End = LocalTime(2008, 3, 7, 10, 30);
+    events[1].Description = "Supplier visit";
+    events[1].Location = "Okafor Imports";
+    events[1].Start = LocalTime(2008, 3, 12, 14, 0);
+    events[1].End = LocalTime(2008, 3, 12, 15, 0);
+    events[1].AlarmSet = 1;
+    events[1].AlarmAdvance = 15;
+    events[2].Description = "Stand-up";
+    events[2].Start = LocalTime(2008, 3, 3, 9, 0);
+    events[2].End = LocalTime(2008, 3, 3, 9, 15);
+    events[2].Repeat.Type = 2;
+    events[2].Repeat.Interval = 1;
+    events[2].Repeat.DaysMask = 0x3E;  // Monday to Friday
+    events[2].Repeat.EndDate = LocalTime(2008, 6, 30, 0, 0);
+    for (std::size_t i = 0; i < events.size(); ++i)
+        events[i].RecordId = static_cast<std::int32_t>(2001 + i);
+    return events;
+}
+
+std::vector<palm::PmTodoExRec> Todos()
+{
+    std::vector<palm::PmTodoExRec> todos(3);
+    todos[0].Description = "Send price list to Gina";
+    todos[0].Priority = 1;
+    todos[0].DueDate = LocalTime(2008, 3, 14, 0, 0);
+    todos[1].Description = "Renew trade fair stand";
+    todos[1].Priority = 3;
+    todos[1].Note = "Stand 12 again if possible.";
+    todos[2].Description = "File expense reports";
+    todos[2].Priority = 5;
+    todos[2].Completed = 1;
+    for (std::size_t i = 0; i < todos.size(); ++i)
+        todos[i].RecordId = static_cast<std::int32_t>(3001 + i);
+    return todos;
+}
+
+std::vector<palm::PmMemoExRec> Memos()
+{
+    std::vector<palm::PmMemoExRec> memos(2);
+    memos[0].Memo = "Shopping\r\nmilk\r\ncoffee";
+    memos[1].Memo = "Trade fair contacts\r\nGina Okafor, Hal Berg";
+    memos[1].Private = 1;
+    for (std::size_t i = 0; i < memos.size(); ++i)
+        memos[i].RecordId = static_cast<std::int32_t>(4001 + i);
+    return memos;
+}
+
+int MakeDemo(const std::string& folder)
+{
+    testing::PeBuilder exe;
+    exe.major = 4;
+    exe.minor = 1;
+    exe.build = 4;
+    exe.revision = 0;
+    const std::vector<PalmDatWriter::Category> categories = {{1, 1, "Business"}, {2, 2, "Personal"}};
+    const std::string user = folder + "/Demo/";
+    const bool saved = tools::SaveFile(folder + "/palm.exe", exe.Build()) &&
+                       tools::SaveFile(user + "address/address.dat", PalmDatWriter::File(Contacts(), categories)) &&
+                       tools::SaveFile(user + "datebook/datebook.dat", PalmDatWriter::File(Calendar(), categories)) &&
+                       tools::SaveFile(user + "todo/todo.dat", PalmDatWriter::File(Todos(), categories)) &&
+                       tools::SaveFile(user + "memopad/memopad.dat", PalmDatWriter::File(Memos(), categories));
+    if (!saved) {
+        std::fprintf(stderr, "velmora-palmdat: cannot write into %s\n", folder.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "demo") == 0)
+        return MakeDemo(argv[2]);
+    std::fputs("usage: velmora-palmdat demo PALM-FOLDER\n", stderr);
+    return 2;
+}
