@@ -95,6 +95,65 @@ TEST(BatchEndToEnd, MigratesTheDemoAndASecondRunFindsItMigrated)
     EXPECT_EQ(same, 6u) << second.output;
 }
 
+// The demo's Palm Desktop 4.1.4 user: found through the registry file, its four 4.x files read
+// and migrated by the ACT! helpers.
+TEST(BatchEndToEnd, MigratesTheDemoPalmDesktopUser)
+{
+    const std::string bin = velmora::platform::ProgramFolder();
+    const std::string home = std::getenv("XDG_DATA_HOME");
+    const std::string data = home + "/corvane/VLACT/";
+    ASSERT_EQ(Shell("bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + bin + "' '" + home + "' palm 2>&1").status, 0);
+
+    const ShellRun first = Shell("'" + bin + "velmora-batch' 2>/dev/null");
+    ASSERT_EQ(first.status, 0) << first.output;
+    for (const char* line : {"Same\t[ ]\t\tann.lee@acme.example\t\tAcme Corporation\t",
+                             "Different\t[x]\t\tbob@brix.example\t\tBrix & Sons Ltd\t",
+                             "New\t[x]\t\tgina@okafor.example\t\tOkafor Imports\tDirector",
+                             "Same\t[ ]\tQuarterly review\t09:00:00\t10:30:00\tNo\tRoom 1",
+                             "New\t[x]\tStand-up\t09:00:00\t09:15:00\tNo\t",
+                             "New\t[x]\tSend price list to Gina\tHigh\t03/14/2008\t",
+                             "New\t[x]\tFile expense reports\tLow\t\t",
+                             "Number of Contact Records Migrated:\t3", "Number of Calendar Records Migrated:\t2",
+                             "Number of Task Records Migrated:\t3", "Number of Notes Records Migrated:\t2"})
+        EXPECT_TRUE(HasLine(first.output, line)) << line << "\n---\n" << first.output;
+
+    std::string error;
+    auto store = velmora::helpers::ActStore::Open(data + "Demo.pad", error);
+    ASSERT_TRUE(store) << error;
+    std::vector<velmora::helpers::ActContactRec> contacts;
+    std::vector<velmora::helpers::ActCalendarRec> calendar;
+    std::vector<velmora::helpers::ActTodoRec> todos;
+    ASSERT_TRUE(store->ReadAll(contacts, error) && store->ReadAll(calendar, error) && store->ReadAll(todos, error))
+        << error;
+    ASSERT_EQ(contacts.size(), 5u);
+    EXPECT_EQ(contacts[3].FirstName, "Gina");
+    EXPECT_EQ(contacts[3].MobilePhone, "555-0312");
+    EXPECT_EQ(contacts[3].Category, "Business");
+    ASSERT_EQ(calendar.size(), 4u);
+    EXPECT_EQ(calendar[3].Regarding, "Stand-up");
+    EXPECT_EQ(calendar[3].RecurrenceFrequency, 2);
+    EXPECT_EQ(calendar[3].RecurrenceValue, 0x3E);
+    EXPECT_GT(calendar[3].RecurrenceEnd, 0) << "the series ends in June 2008";
+    ASSERT_EQ(todos.size(), 5u);
+    EXPECT_EQ(todos[2].Regarding, "Send price list to Gina");
+    EXPECT_EQ(todos[2].Priority, 0) << "high";
+
+    // A second run finds everything migrated, except the memos (an ACT! note has no subject to
+    // match them by) and Gina, whose note has no place in an ACT! contact.
+    const ShellRun second = Shell("'" + bin + "velmora-batch' --dry-run 2>/dev/null");
+    ASSERT_EQ(second.status, 0) << second.output;
+    EXPECT_TRUE(HasLine(second.output, "Different\t[x]\t\tgina@okafor.example\t\tOkafor Imports\tDirector"))
+        << second.output;
+    std::size_t same = 0, fresh = 0, pos = 0;
+    while ((pos = second.output.find("\nSame\t", pos + 1)) != std::string::npos)
+        ++same;
+    pos = 0;
+    while ((pos = second.output.find("\nNew\t", pos + 1)) != std::string::npos)
+        ++fresh;
+    EXPECT_EQ(same, 3u + 3u + 3u) << second.output;
+    EXPECT_EQ(fresh, 2u) << second.output;
+}
+
 TEST(BatchEndToEnd, AFailedLoginEndsWithTheMessageAndStatusOne)
 {
     const std::string bin = velmora::platform::ProgramFolder();
