@@ -266,6 +266,11 @@ bool LoadAndCompare(AppContext& app, UiHost& ui, platform::WindowRef owner, int 
     return LoadApp(app, ui, owner, targetApp, 0) && LoadApp(app, ui, owner, sourceApp, targetApp);
 }
 
+bool ReloadAndCompare(AppContext& app, UiHost& ui, platform::WindowRef owner, int sourceApp, int targetApp)
+{
+    return LoadApp(app, ui, owner, sourceApp, targetApp);
+}
+
 void ApplyFieldMapping(AppContext& app, int sourceApp)
 {
     const AppSettings& s = app.Settings;

@@ -17,6 +17,10 @@ namespace velmora::core {
 // and target load nothing and succeed.
 bool LoadAndCompare(AppContext& app, platform::UiHost& ui, platform::WindowRef owner, int sourceApp, int targetApp);
 
+// The source alone read again, as the loading step reads it, and marked again against the
+// target's records already loaded (the target is not read again).
+bool ReloadAndCompare(AppContext& app, platform::UiHost& ui, platform::WindowRef owner, int sourceApp, int targetApp);
+
 // Loads a helper connector while the wait window watches `statusPath`. Fails when the load
 // fails or the helper reported an error (even when it delivered data too); `error` gets the
 // connector's error text.

@@ -7,6 +7,7 @@
 #include "pages/TfmACTOption.h"
 #include "pages/TfmFinish.h"
 #include "pages/TfmGGOption.h"
+#include "pages/TfmPDOption.h"
 #include "pages/SourceOptionPages.h"
 #include "pages/TfmSource.h"
 
@@ -92,6 +93,7 @@ void TfmMain::CreatePages()
     lotus2->SetNotebookShown(false);
     fmLNOption2 = add(lotus2);
     fmOLOption = add(new TfmOLOption(*mContext, mClient));
+    fmPDOption = add(new TfmPDOption(*mContext, mClient));
     fmGGData = add(new DataPage(*mContext, "fmGGData", core::AppType::Google, mClient));
     fmLNData = add(new DataPage(*mContext, "fmLNData", core::AppType::LotusNotes, mClient));
     fmOLData = add(new DataPage(*mContext, "fmOLData", core::AppType::Outlook, mClient));

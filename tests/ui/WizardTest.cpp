@@ -7,6 +7,7 @@
 #include "ui/TfmMain.h"
 #include "ui/dialogs/TfmAddrFieldMap.h"
 #include "ui/dialogs/TfmDebug.h"
+#include "ui/pages/TfmPDOption.h"
 #include "diagnostics/CxDebugUtil.h"
 
 #include <QAbstractButton>
@@ -38,12 +39,12 @@ private:
     QTimer mAnswerer;
 
     // Makes the demo data in a fresh data home for each test.
-    void MakeDemo()
+    void MakeDemo(const std::string& source = "google")
     {
         const QString home = mHome.path() + "/" + QString::number(++mRun);
         qputenv("XDG_DATA_HOME", home.toUtf8());
         const std::string command = "bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + platform::ProgramFolder() +
-                                    "' '" + home.toStdString() + "' > /dev/null";
+                                    "' '" + home.toStdString() + "' " + source + " > /dev/null";
         QCOMPARE(std::system(command.c_str()), 0);
     }
 
@@ -287,6 +288,66 @@ private slots:
         Find<QPushButton>(window, "btnNew")->click();
         QCOMPARE(window.PageIndex(), 0);
         QCOMPARE(Find<QPushButton>(window, "btnClose")->text(), QString("Finish"));
+    }
+
+    void walksThePalmDesktopPath()
+    {
+        MakeDemo("palm");
+        const std::string palmUser = qEnvironmentVariable("XDG_DATA_HOME").toStdString() + "/Palm/Demo/";
+        core::AppContext app;
+        ui::TfmMain window(app);
+        window.show();
+        QVERIFY(Find<QRadioButton>(window, "rbtnPD")->isChecked());
+        Find<QCheckBox>(window, "cbTask")->setChecked(false);
+        app.Settings.PDUserID = 12345;  // a user that is no longer there
+        Next(window);
+        Next(window);
+        QCOMPARE(window.PageIndex(), 2);
+
+        auto* page = window.findChild<ui::TfmPDOption*>("fmPDOption");
+        QVERIFY(page != nullptr && page->isVisible());
+        QCOMPARE(Find<QLabel>(window, "lblPDVersion")->text(), QString("4.1.4.0"));
+        auto* users = Find<QComboBox>(window, "cbPDUser");
+        QCOMPARE(users->count(), 1);
+        QCOMPARE(users->currentText(), QString("Demo"));
+        auto* sheets = Find<QTabWidget>(window, "pcMain");
+        QVERIFY(sheets->isTabVisible(0) && sheets->isTabVisible(1) && !sheets->isTabVisible(2) && sheets->isTabVisible(3));
+        auto* addrFile = Find<QLineEdit>(window, "edtAddrFile");
+        QVERIFY(!addrFile->isEnabled());
+        Find<QCheckBox>(window, "cbAddrFile")->click();
+        QVERIFY(addrFile->isEnabled() && Find<QPushButton>(window, "btnAddrBrowse")->isEnabled());
+
+        // A calendar file offered as contacts is refused; the address book is taken.
+        page->AcceptBrowsedFile(ui::TfmPDOption::Addr, QString::fromStdString(palmUser + "datebook/datebook.dat"));
+        QCOMPARE(mMessages, QStringList{"Error|Invalid Palm Desktop contacts database file, please try another one."});
+        QCOMPARE(addrFile->text(), QString());
+        page->AcceptBrowsedFile(ui::TfmPDOption::Addr, QString::fromStdString(palmUser + "address/address.dat"));
+        QCOMPARE(addrFile->text(), QString::fromStdString(palmUser + "address/address.dat"));
+
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 3);
+        QCOMPARE(mMessages.size(), 1);
+        QVERIFY(app.Settings.PDUseAddrFile);
+        QCOMPARE(static_cast<std::uint32_t>(app.Settings.PDUserID), static_cast<std::uint32_t>(users->currentData().toULongLong()));
+        auto* preview = window.findChild<QWidget*>("fmPDData");
+        auto* contacts = preview->findChild<QTreeWidget*>("lvAddr");
+        QCOMPARE(contacts->topLevelItemCount(), 4);
+        QCOMPARE(contacts->topLevelItem(0)->checkState(0), Qt::Unchecked);  // Ann is as ACT! has her
+        QCOMPARE(contacts->topLevelItem(2)->checkState(0), Qt::Checked);
+        QCOMPARE(preview->findChild<QTreeWidget*>("lvDate")->topLevelItemCount(), 3);
+        QCOMPARE(preview->findChild<QTreeWidget*>("lvNote")->topLevelItemCount(), 2);
+
+        // Refresh reads the files again and marks them again.
+        contacts->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+        preview->findChild<QPushButton*>("btnRefresh")->click();
+        QCOMPARE(contacts->topLevelItemCount(), 4);
+        QCOMPARE(contacts->topLevelItem(0)->checkState(0), Qt::Unchecked);
+        QCOMPARE(contacts->topLevelItem(2)->checkState(0), Qt::Checked);
+
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 4);
+        QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblAddrCount")->text(), QString("3"));
+        QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblNoteCount")->text(), QString("2"));
     }
 };
 

@@ -1,9 +1,11 @@
-// velmora-palmdat: writes Palm Desktop data for the demo.
+// velmora-palmdat: writes Palm Desktop data for the demo and for the fuzz corpus.
 //
 //   velmora-palmdat demo PALM-FOLDER
+//   velmora-palmdat samples FOLDER
 //
-// Makes PALM-FOLDER a Palm Desktop 4.1.4 folder: a palm.exe whose version resource says
+// demo makes PALM-FOLDER a Palm Desktop 4.1.4 folder: a palm.exe whose version resource says
 // 4.1.4.0, and the user "Demo" with a 4.x address book, datebook, to-do list and memo pad.
+// samples writes the demo's records into one 4.x and one earlier file of each kind.
 #include "PalmDatWriter.h"
 
 #include "palm/dat/PmTime.h"
@@ -135,12 +137,90 @@ int MakeDemo(const std::string& folder)
     return 0;
 }
 
+// The demo's records in the earlier layout.
+palm::PmAddrRec Early(const palm::PmAddrExRec& r)
+{
+    palm::PmAddrRec e;
+    e.RecordId = r.RecordId;
+    e.FirstName = r.FirstName;
+    e.LastName = r.LastName;
+    e.Company = r.Company;
+    e.Title = r.Title;
+    for (std::size_t i = 0; i < 5; ++i) {
+        e.Phone[i] = r.Phone[i];
+        e.PhoneLabel[i] = r.PhoneLabel[i];
+    }
+    e.Street = r.Work.Street;
+    e.City = r.Work.City;
+    e.Note = r.Note;
+    e.CategoryId = r.CategoryId;
+    return e;
+}
+
+palm::PmDateRec Early(const palm::PmDateExRec& r)
+{
+    palm::PmDateRec e;
+    e.Description = r.Description;
+    e.Start = r.Start;
+    e.End = r.End;
+    e.AlarmSet = r.AlarmSet;
+    e.Repeat = r.Repeat;
+    return e;
+}
+
+palm::PmTodoRec Early(const palm::PmTodoExRec& r)
+{
+    palm::PmTodoRec e;
+    e.Description = r.Description;
+    e.Priority = r.Priority;
+    e.Note = r.Note;
+    return e;
+}
+
+palm::PmMemoRec Early(const palm::PmMemoExRec& r)
+{
+    palm::PmMemoRec e;
+    e.Memo = r.Memo;
+    e.Private = r.Private;
+    return e;
+}
+
+template <class Rec>
+auto EarlyAll(const std::vector<Rec>& records)
+{
+    std::vector<decltype(Early(records.front()))> early;
+    for (const Rec& r : records)
+        early.push_back(Early(r));
+    return early;
+}
+
+int MakeSamples(const std::string& folder)
+{
+    const std::vector<PalmDatWriter::Category> categories = {{1, 1, "Business"}, {2, 2, "Personal"}};
+    const std::string f = folder + "/";
+    const bool saved = tools::SaveFile(f + "address-ex.dat", PalmDatWriter::File(Contacts(), categories)) &&
+                       tools::SaveFile(f + "address-early.dat", PalmDatWriter::File(EarlyAll(Contacts()), categories)) &&
+                       tools::SaveFile(f + "datebook-ex.dat", PalmDatWriter::File(Calendar(), categories)) &&
+                       tools::SaveFile(f + "datebook-early.dat", PalmDatWriter::File(EarlyAll(Calendar()), categories)) &&
+                       tools::SaveFile(f + "todo-ex.dat", PalmDatWriter::File(Todos(), categories)) &&
+                       tools::SaveFile(f + "todo-early.dat", PalmDatWriter::File(EarlyAll(Todos()), categories)) &&
+                       tools::SaveFile(f + "memopad-ex.dat", PalmDatWriter::File(Memos(), categories)) &&
+                       tools::SaveFile(f + "memopad-early.dat", PalmDatWriter::File(EarlyAll(Memos()), categories));
+    if (!saved) {
+        std::fprintf(stderr, "velmora-palmdat: cannot write into %s\n", folder.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "demo") == 0)
         return MakeDemo(argv[2]);
-    std::fputs("usage: velmora-palmdat demo PALM-FOLDER\n", stderr);
+    if (argc == 3 && std::strcmp(argv[1], "samples") == 0)
+        return MakeSamples(argv[2]);
+    std::fputs("usage: velmora-palmdat demo PALM-FOLDER | samples FOLDER\n", stderr);
     return 2;
 }

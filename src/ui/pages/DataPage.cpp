@@ -3,6 +3,7 @@
 #include "ui/QtText.h"
 #include "ui/Widgets.h"
 
+#include "core/LoadAndCompare.h"
 #include "core/MigrateToTarget.h"
 #include "core/PreviewColumns.h"
 #include "core/SessionManagers.h"
@@ -111,11 +112,20 @@ bool DataPage::UpdateData(bool leaving)
     }
     for (int i = 0; i < 4; ++i)
         pData->setTabVisible(i, SheetShown(static_cast<Sheet>(i)));
-    Refresh();
+    BuildVisible();
     return true;
 }
 
 void DataPage::Refresh()
+{
+    // Palm Desktop files are read again (and marked again against the ACT! records already
+    // loaded); the other sources' lists are rebuilt from what is loaded.
+    if (mSource == core::AppType::PalmDesktop)
+        core::ReloadAndCompare(mContext.app, mContext.ui, parentWidget(), mSource, core::AppType::Act);
+    BuildVisible();
+}
+
+void DataPage::BuildVisible()
 {
     for (int i = 0; i < 4; ++i) {
         if (SheetShown(static_cast<Sheet>(i)))

@@ -29,6 +29,7 @@ public:
 private:
     enum Sheet { Addr, Date, Task, Note };
     void Build(Sheet sheet);
+    void BuildVisible();
     bool SheetShown(Sheet sheet) const;
     template <class Check>
     void CheckRows(Check check);

@@ -48,7 +48,7 @@ TfmFinish::TfmFinish(WizardContext& context, QWidget* parent) : WizardPage(conte
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
 
-    connect(log, &QPushButton::clicked, this, [this] {
+    connect(log, &QPushButton::clicked, this, [] {
         std::string folder;
         if (core::GetDataFolder(folder))
             platform::OpenDocument(folder + "VLLog.txt");

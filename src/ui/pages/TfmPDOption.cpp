@@ -1,0 +1,186 @@
+#include "TfmPDOption.h"
+
+#include "ui/QtText.h"
+#include "ui/Widgets.h"
+
+#include "core/LoadAndCompare.h"
+#include "core/SessionManagers.h"
+#include "palm/PalmInstall.h"
+#include "palm/PalmUsers.h"
+#include "palm/PmInfo.h"
+#include "platform/PeVersion.h"
+#include "platform/WindowsPath.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace velmora::ui {
+namespace {
+
+struct SheetText {
+    const char* sheetName;
+    const char* caption;
+    const char* prefix;  // of the controls' names: cbAddrFile, edtAddrFile, btnAddrBrowse
+    const char* checkBox;
+    const char* dialogTitle;
+    const char* invalidFile;
+};
+
+constexpr SheetText kSheets[] = {
+    {"tAddr", "Contacts", "Addr", "Open Palm Desktop Contacts by File Name:", "Open Palm Desktop Contacts data file",
+     "Invalid Palm Desktop contacts database file, please try another one."},
+    {"tDate", "Calendar", "Date", "Open Palm Desktop Calendar by File Name:", "Open Palm Desktop Calendar data file",
+     "Invalid Palm Desktop calendar database file, please try another one."},
+    {"tTodo", "Tasks", "Todo", "Open Palm Desktop Tasks by File Name:", "Open Palm Desktop Task data file",
+     "Invalid Palm Desktop task database file, please try another one."},
+    {"tMemo", "Notes", "Memo", "Open Palm Desktop Memos by File Name:", "Open Palm Desktop Memos data file",
+     "Invalid Palm Desktop memo database file, please try another one."},
+};
+
+// The settings of each sheet.
+struct SheetSettings {
+    bool core::AppSettings::*useFile;
+    model::Text<256> core::AppSettings::*fileName;
+    bool core::AppSettings::*sync;
+};
+
+constexpr SheetSettings kSettings[] = {
+    {&core::AppSettings::PDUseAddrFile, &core::AppSettings::PDAddrFileName, &core::AppSettings::SyncAddr},
+    {&core::AppSettings::PDUseDateFile, &core::AppSettings::PDDateFileName, &core::AppSettings::SyncDate},
+    {&core::AppSettings::PDUseTaskFile, &core::AppSettings::PDTaskFileName, &core::AppSettings::SyncTask},
+    {&core::AppSettings::PDUseNoteFile, &core::AppSettings::PDNoteFileName, &core::AppSettings::SyncNote},
+};
+
+// The kind of file the front-end of the sheet's data type finds: 255 for none it knows.
+int ProbeFile(TfmPDOption::Sheet sheet, const std::string& path)
+{
+    switch (sheet) {
+    case TfmPDOption::Addr: return palm::PmAddrInfo().CheckFileType(path);
+    case TfmPDOption::Date: return palm::PmDateInfo().CheckFileType(path);
+    case TfmPDOption::Todo: return palm::PmTodoInfo().CheckFileType(path);
+    case TfmPDOption::Memo: return palm::PmMemoInfo().CheckFileType(path);
+    }
+    return palm::kGenerationFailed;
+}
+
+// "%d.%d.%d.%d" of palm.exe in the Palm Desktop folder; empty when either is missing.
+std::string PalmVersionText()
+{
+    std::string folder;
+    platform::FileVersion version;
+    if (palm::GetPalmDesktopPath(folder) != palm::kPalmPathOk ||
+        !platform::GetFileVersion(platform::ResolveNoCase(folder + "palm.exe"), version))
+        return {};
+    return platform::FormatVersion(version);
+}
+
+}  // namespace
+
+TfmPDOption::TfmPDOption(WizardContext& context, QWidget* parent) : WizardPage(context, "fmPDOption", parent)
+{
+    auto* grid = OptionGrid(this);
+    grid->addWidget(Named(new QLabel("Please specify Palm Desktop  access options:", this), "Label3"), 0, 0, 1, 2);
+    grid->addWidget(Named(new QLabel("Palm Desktop version:", this), "Label4"), 1, 0);
+    grid->addWidget(lblPDVersion = Named(new QLabel(this), "lblPDVersion"), 1, 1);
+    grid->addWidget(Named(new QLabel("Select Palm User Profile :", this), "Label1"), 2, 0);
+    grid->addWidget(cbPDUser = Named(new QComboBox(this), "cbPDUser"), 2, 1);
+    grid->addWidget(Named(new QLabel("More Advanced Options:", this), "Label2"), 3, 0, 1, 2);
+    grid->addWidget(pcMain = Named(new QTabWidget(this), "pcMain"), 4, 0, 1, 2);
+    auto* note = Named(new QLabel("(The \"Open by File Name\" options are used when you are migrating Palm Desktop data "
+                                  "without having the Palm Desktop installed).",
+                                  this),
+                       "Label5");
+    note->setWordWrap(true);
+    grid->addWidget(note, 5, 0, 1, 2);
+    grid->setRowStretch(6, 1);
+    grid->setColumnStretch(1, 1);
+
+    for (std::size_t i = 0; i < mSheets.size(); ++i) {
+        const SheetText& text = kSheets[i];
+        auto* tab = Named(new QWidget(pcMain), text.sheetName);
+        auto* layout = new QGridLayout(tab);
+        SheetControls& c = mSheets[i];
+        const QString prefix = text.prefix;
+        c.useFile = new QCheckBox(text.checkBox, tab);
+        c.useFile->setObjectName("cb" + prefix + "File");
+        c.fileName = new QLineEdit(tab);
+        c.fileName->setObjectName("edt" + prefix + "File");
+        c.fileName->setMaxLength(255);
+        c.browse = BrowseButton("", tab);
+        c.browse->setObjectName("btn" + prefix + "Browse");
+        layout->addWidget(c.useFile, 0, 0, 1, 2);
+        layout->addWidget(c.fileName, 1, 0);
+        layout->addWidget(c.browse, 1, 1);
+        layout->setRowStretch(2, 1);
+        pcMain->addTab(tab, text.caption);
+        connect(c.useFile, &QCheckBox::toggled, this, [&c](bool on) {
+            c.fileName->setEnabled(on);
+            c.browse->setEnabled(on);
+        });
+        const auto sheet = static_cast<Sheet>(i);
+        connect(c.browse, &QPushButton::clicked, this, [this, sheet] { Browse(sheet); });
+    }
+}
+
+bool TfmPDOption::UpdateData(bool leaving)
+{
+    core::AppSettings& s = Settings();
+    if (!leaving) {
+        palm::LoadPalmUserList(mContext.ui);
+        const std::string version = PalmVersionText();
+        lblPDVersion->setText(version.empty() ? QString("Not Found.") : ToQt(version));
+        lblPDVersion->setStyleSheet(version.empty() ? "color: red;" : "color: blue;");
+
+        const auto& users = palm::ThePalmUserList().Users();
+        cbPDUser->clear();
+        for (const palm::PalmUserInfo& user : users)
+            cbPDUser->addItem(ToQt(user.UserName), QVariant::fromValue(static_cast<qulonglong>(user.UserId)));
+        if (const palm::PalmUserInfo* chosen = palm::PickPalmUser(users, static_cast<std::uint32_t>(s.PDUserID)))
+            cbPDUser->setCurrentIndex(static_cast<int>(chosen - users.data()));
+
+        for (std::size_t i = 0; i < mSheets.size(); ++i) {
+            const SheetSettings& setting = kSettings[i];
+            pcMain->setTabVisible(static_cast<int>(i), s.*setting.sync);
+            mSheets[i].useFile->setChecked(s.*setting.useFile);
+            mSheets[i].fileName->setEnabled(s.*setting.useFile);
+            mSheets[i].browse->setEnabled(s.*setting.useFile);
+            mSheets[i].fileName->setText(ToQt((s.*setting.fileName).view()));
+        }
+        return true;
+    }
+    if (cbPDUser->currentIndex() >= 0)
+        s.PDUserID = static_cast<int>(cbPDUser->currentData().toULongLong());
+    for (std::size_t i = 0; i < mSheets.size(); ++i) {
+        s.*kSettings[i].useFile = mSheets[i].useFile->isChecked();
+        s.*kSettings[i].fileName = FromQt(mSheets[i].fileName->text());
+    }
+    return core::LoadAndCompare(mContext.app, mContext.ui, parentWidget(), core::AppType::PalmDesktop, core::AppType::Act);
+}
+
+void TfmPDOption::Browse(Sheet sheet)
+{
+    const QString file =
+        BrowseFile(this, kSheets[sheet].dialogTitle, QString(),
+                   "Palm Desktop 4.x Database File(*.dat) (*.dat);;Palm Desktop 6.x Database File(*.mdb) (*.mdb);;"
+                   "All Files(*.*) (*.*)");
+    if (!file.isEmpty())
+        AcceptBrowsedFile(sheet, file);
+}
+
+void TfmPDOption::AcceptBrowsedFile(Sheet sheet, const QString& path)
+{
+    SheetControls& c = mSheets[sheet];
+    if (ProbeFile(sheet, FromQt(path)) == palm::kGenerationFailed) {
+        Error(kSheets[sheet].invalidFile);
+        c.fileName->setFocus();
+        return;
+    }
+    c.fileName->setText(path);
+}
+
+}  // namespace velmora::ui
