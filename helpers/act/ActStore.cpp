@@ -265,6 +265,29 @@ bool ActStore::ReadAll(std::vector<Raw>& records, std::string& error, const Prog
     return true;
 }
 
+namespace {
+
+// As ACT! does, a contact added without a contact name is named by its first, middle and last
+// names.
+void CompleteNew(ActContactRec& contact)
+{
+    if (!contact.FullName.empty())
+        return;
+    std::string name;
+    for (const auto* part : {&contact.FirstName, &contact.MiddleName, &contact.LastName}) {
+        if (!part->empty())
+            name += (name.empty() ? "" : " ") + std::string(part->view());
+    }
+    contact.FullName = name;
+}
+
+template <class Raw>
+void CompleteNew(Raw&)
+{
+}
+
+}  // namespace
+
 template <class Raw>
 bool ActStore::Apply(const std::vector<Raw>& records, std::string& error, const Progress& progress)
 {
@@ -286,6 +309,7 @@ bool ActStore::Apply(const std::vector<Raw>& records, std::string& error, const 
         if (record.Operation == 1) {
             Raw added = record;
             added.RecordId = NewRecordId();
+            CompleteNew(added);
             applied = Step(mDb, insert, added, error);
         } else if (record.Operation == 2) {
             applied = Step(mDb, update, record, error);

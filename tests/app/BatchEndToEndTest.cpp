@@ -126,7 +126,7 @@ TEST(BatchEndToEnd, MigratesTheDemoPalmDesktopUser)
     ASSERT_TRUE(store->ReadAll(contacts, error) && store->ReadAll(calendar, error) && store->ReadAll(todos, error))
         << error;
     ASSERT_EQ(contacts.size(), 5u);
-    EXPECT_EQ(contacts[3].FirstName, "Gina");
+    EXPECT_EQ(contacts[3].FullName, "Gina Okafor") << "named as ACT! names a new contact";
     EXPECT_EQ(contacts[3].MobilePhone, "555-0312");
     EXPECT_EQ(contacts[3].Category, "Business");
     ASSERT_EQ(calendar.size(), 4u);

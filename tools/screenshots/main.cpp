@@ -1,6 +1,7 @@
 // velmora-screenshots: walks the wizard along the Google path on the data folder of the
 // environment (the demo) and saves a picture of the window at each step, plus the debug options
-// and field mapping dialogs, into the folder given.
+// and field mapping dialogs, the other sources' option pages and the Palm Desktop path, into the
+// folder given.
 //   velmora-screenshots OUTPUT-FOLDER
 #include "core/AppCommon.h"
 #include "ui/TfmMain.h"
@@ -92,5 +93,20 @@ int main(int argc, char** argv)
     next->click();
     next->click();
     Save(window, folder, "10-outlook-options");
-    return googlePathDone ? 0 : 1;
+
+    // Palm Desktop: its option page and the demo user's records.
+    window.RestartWizard();
+    window.findChild<QRadioButton*>("rbtnPD")->click();
+    next->click();
+    next->click();
+    Save(window, folder, "11-palm-options");
+    next->click();
+    Save(window, folder, "12-palm-preview");
+    const bool palmPathDone = window.PageIndex() == 3 && !refused;
+    app.Settings.PDCustom = true;
+    app.Settings.PDCustomID[0] = 12;
+    ui::TfmAddrFieldMap palmMap(app.Settings, &window);
+    palmMap.show();
+    Save(palmMap, folder, "13-palm-field-mapping");
+    return googlePathDone && palmPathDone ? 0 : 1;
 }
