@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then configures, builds and runs every test twice:
-# once plainly and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once plainly and once under AddressSanitizer and UndefinedBehaviorSanitizer; then runs each
+# fuzz target for a few seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +14,6 @@ for preset in dev asan-ubsan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+echo "=== fuzz ==="
+bash scripts/fuzz.sh 5
