@@ -57,6 +57,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "load failed\n");
             return 1;
         }
+        std::printf("run %d: %.3f s\n", run + 1, seconds);
         best = std::min(best, seconds);
         total += seconds;
     }

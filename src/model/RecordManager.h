@@ -40,21 +40,21 @@ public:
     {
         if (record == nullptr)
             return nullptr;
-        std::unique_ptr<Rec> copy;
         try {
-            copy = std::make_unique<Rec>(*record);
-            mList.Append(copy.get());
+            return Store(std::make_unique<Rec>(*record));
         } catch (const std::bad_alloc&) {
             return nullptr;
         }
-        Rec* stored = copy.release();
+    }
+
+    // Stores the record itself, with its source block; null when memory runs out.
+    Rec* Add(Rec&& record)
+    {
         try {
-            if (mIndexed)
-                IndexInsert(static_cast<std::uint32_t>(Count() - 1));
+            return Store(std::make_unique<Rec>(std::move(record)));
         } catch (const std::bad_alloc&) {
-            DropIndex();  // rebuilt on the next search
+            return nullptr;
         }
-        return stored;
     }
 
     // Merges the record into the stored record at `index` (see each kind's merge rules).
@@ -153,6 +153,19 @@ protected:
     virtual void Merge(Rec& stored, const Rec& incoming) const = 0;
 
 private:
+    Rec* Store(std::unique_ptr<Rec> record)
+    {
+        mList.Append(record.get());
+        Rec* stored = record.release();
+        try {
+            if (mIndexed)
+                IndexInsert(static_cast<std::uint32_t>(Count() - 1));
+        } catch (const std::bad_alloc&) {
+            DropIndex();  // rebuilt on the next search
+        }
+        return stored;
+    }
+
     bool ListEqual(const Rec& a, const Rec& b, const std::vector<int>& ids) const
     {
         if (ids.empty())

@@ -147,10 +147,10 @@ std::span<const FieldInfo> PalmContactFields(int generation)
 
 std::optional<std::string> PalmFieldText(const PmAddrSourceRec& record, int key)
 {
-    if (const auto* early = std::get_if<PmAddrRec>(&record.Record))
-        return EarlyText(*early, key);
-    if (const auto* ex = std::get_if<PmAddrExRec>(&record.Record))
-        return ExText(*ex, key);
+    if (const auto* early = std::get_if<const PmAddrRec*>(&record.Record))
+        return EarlyText(**early, key);
+    if (const auto* ex = std::get_if<const PmAddrExRec*>(&record.Record))
+        return ExText(**ex, key);
     return std::nullopt;
 }
 

@@ -196,14 +196,15 @@ void PmInfo<E, X, M, S>::Build(Reader& reader, int generation)
             continue;
         S& source = mSources.emplace_back();
         source.Generation = generation;
-        source.Record = *record;
-        source.ReaderRecord = record;
+        source.Record = record;
         CommRec common = ToCommon(*record);
         common.SourceType = model::RecordSource::PalmDesktop;
         common.Status = record->Status;
         Finish(common, source);
-        common.SourceData.Own(source);
-        source.Common = mManager.Add(&common);
+        common.SourceData.PointAt(&source);
+        source.Common = mManager.Add(std::move(common));
+        if (source.Common == nullptr)
+            mSources.pop_back();  // out of memory: the other records are still built
     }
 }
 

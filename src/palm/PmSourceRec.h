@@ -20,14 +20,13 @@ constexpr int kGenerationEx = 2;
 constexpr int kGenerationEx2 = 3;
 constexpr int kGenerationFailed = 255;
 
-// One migrated Palm record: a complete copy of the reader's record (of its generation), the
-// reader's own record and the common record made from it. The common record carries a copy of
-// this block as its source data, which the detail views read.
+// One migrated Palm record: the reader's record (of its generation) and the common record made
+// from it. The common record's source data points at this block, which the detail views read;
+// the front-end keeps both, and the reader keeps its records, until the next load.
 template <class CommRec, class... Records>
 struct PmSourceRecOf {
     int Generation = kGenerationUnknown;
-    std::variant<std::monostate, Records...> Record;
-    const void* ReaderRecord = nullptr;
+    std::variant<std::monostate, const Records*...> Record;
     const CommRec* Common = nullptr;
 };
 

@@ -151,7 +151,8 @@ TEST_F(FrontEnds, DeletedAndArchivedRecordsAreLeftOut)
     EXPECT_EQ(info.At(1)->Common, info.GetCommonMgr().At(1));
     const auto* source = info.GetCommonMgr().At(1)->SourceData.As<PmTodoSourceRec>();
     ASSERT_NE(source, nullptr);
-    EXPECT_EQ(std::get<PmTodoExRec>(source->Record).Description.view(), "todo 3");
+    EXPECT_EQ(source, info.At(1));
+    EXPECT_EQ(std::get<const PmTodoExRec*>(source->Record)->Description.view(), "todo 3");
 
     info.Reset();
     EXPECT_EQ(info.Count(), 0u);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <utility>
 
 namespace velmora::palm {
 
@@ -10,7 +11,7 @@ namespace velmora::palm {
 template <class Rec>
 class PmDataMgr {
 public:
-    void Add(const Rec& record) { mRecords.push_back(record); }
+    void Add(Rec&& record) { mRecords.push_back(std::move(record)); }
     void Clear() { mRecords.clear(); }
     std::size_t Count() const { return mRecords.size(); }
     const Rec* At(std::size_t position) const { return position < mRecords.size() ? &mRecords[position] : nullptr; }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace velmora::palm {
 
@@ -105,7 +106,7 @@ protected:
                 }
             }
             if (Keep(record))
-                mStore.Add(record);
+                mStore.Add(std::move(record));
         }
         return true;
     }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace velmora::palm {
 
@@ -131,7 +132,7 @@ protected:
                     return false;
                 }
             }
-            mStore.Add(record);
+            mStore.Add(std::move(record));
         }
         return true;
     }

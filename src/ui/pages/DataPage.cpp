@@ -118,9 +118,9 @@ bool DataPage::UpdateData(bool leaving)
 
 void DataPage::Refresh()
 {
-    // Palm Desktop files are read again (and marked again against the ACT! records already
-    // loaded); the other sources' lists are rebuilt from what is loaded.
-    if (mSource == core::AppType::PalmDesktop)
+    // Lotus Notes, Outlook and Palm Desktop are read again and marked again against the ACT!
+    // records already loaded; Google's lists are rebuilt from what is loaded.
+    if (mSource != core::AppType::Google)
         core::ReloadAndCompare(mContext.app, mContext.ui, parentWidget(), mSource, core::AppType::Act);
     BuildVisible();
 }
