@@ -288,6 +288,20 @@ private slots:
         Find<QPushButton>(window, "btnNew")->click();
         QCOMPARE(window.PageIndex(), 0);
         QCOMPARE(Find<QPushButton>(window, "btnClose")->text(), QString("Finish"));
+
+        // A second run without the calendar: Ed, left out before, is the only one still new.
+        Find<QCheckBox>(window, "cbDate")->setChecked(false);
+        Next(window);
+        Next(window);
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 3);
+        QCOMPARE(contacts->topLevelItem(1)->checkState(0), Qt::Unchecked);  // Bob was migrated
+        QCOMPARE(contacts->topLevelItem(3)->checkState(0), Qt::Checked);
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 4);
+        QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblAddrCount")->text(), QString("1"));
+        QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblDateCount")->text(), QString("0"));
+        QCOMPARE(mMessages.size(), 1);
     }
 
     void walksThePalmDesktopPath()
