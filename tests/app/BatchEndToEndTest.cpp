@@ -39,14 +39,36 @@ bool HasLine(const std::string& output, const std::string& line)
     return ("\n" + output).find("\n" + line + "\n") != std::string::npos;
 }
 
+// The number of lines that start with `prefix`.
+std::size_t LinesStarting(const std::string& output, const std::string& prefix)
+{
+    const std::string text = "\n" + output;
+    std::size_t count = 0;
+    for (auto pos = text.find("\n" + prefix); pos != std::string::npos; pos = text.find("\n" + prefix, pos + 1))
+        ++count;
+    return count;
+}
+
+// The demo (scripts/make-demo.sh) made in the test's data home, with `source` chosen.
+struct Demo {
+    std::string bin = velmora::platform::ProgramFolder();
+    std::string home = std::getenv("XDG_DATA_HOME");
+    std::string data = home + "/corvane/VLACT/";
+
+    explicit Demo(const std::string& source)
+    {
+        const ShellRun made =
+            Shell("bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + bin + "' '" + home + "' " + source + " 2>&1");
+        EXPECT_EQ(made.status, 0) << made.output;
+    }
+    ShellRun Batch(const std::string& arguments) const { return Shell("'" + bin + "velmora-batch' " + arguments); }
+};
+
 TEST(BatchEndToEnd, MigratesTheDemoAndASecondRunFindsItMigrated)
 {
-    const std::string bin = velmora::platform::ProgramFolder();
-    const std::string home = std::getenv("XDG_DATA_HOME");
-    const std::string data = home + "/corvane/VLACT/";
-    ASSERT_EQ(Shell("bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + bin + "' '" + home + "' 2>&1").status, 0);
-
-    const ShellRun first = Shell("'" + bin + "velmora-batch' 2>/dev/null");
+    const Demo demo("google");
+    const std::string& data = demo.data;
+    const ShellRun first = demo.Batch("2>/dev/null");
     ASSERT_EQ(first.status, 0) << first.output;
     for (const char* line : {"Same\t[ ]\tAnn Lee\tann.lee@acme.example\t555-0100x12\tAcme Corporation\t",
                              "Different\t[x]\tBob Marsh\tbob@brix.example\t555-0142\tBrix & Sons Ltd\tBuyer",
@@ -86,25 +108,19 @@ TEST(BatchEndToEnd, MigratesTheDemoAndASecondRunFindsItMigrated)
 
     // Everything is now the same, except Ed Novak: his note has no place in an ACT! contact, so
     // the comparison keeps seeing it as a difference.
-    const ShellRun second = Shell("'" + bin + "velmora-batch' --dry-run 2>/dev/null");
+    const ShellRun second = demo.Batch("--dry-run 2>/dev/null");
     ASSERT_EQ(second.status, 0) << second.output;
     EXPECT_TRUE(HasLine(second.output, "Different\t[x]\tEd Nov\xC3\xA1k\ted.novak@example.net\t\t\t")) << second.output;
-    std::size_t same = 0, pos = 0;
-    while ((pos = second.output.find("\nSame\t", pos + 1)) != std::string::npos)
-        ++same;
-    EXPECT_EQ(same, 6u) << second.output;
+    EXPECT_EQ(LinesStarting(second.output, "Same\t"), 6u) << second.output;
 }
 
 // The demo's Palm Desktop 4.1.4 user: found through the registry file, its four 4.x files read
 // and migrated by the ACT! helpers.
 TEST(BatchEndToEnd, MigratesTheDemoPalmDesktopUser)
 {
-    const std::string bin = velmora::platform::ProgramFolder();
-    const std::string home = std::getenv("XDG_DATA_HOME");
-    const std::string data = home + "/corvane/VLACT/";
-    ASSERT_EQ(Shell("bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + bin + "' '" + home + "' palm 2>&1").status, 0);
-
-    const ShellRun first = Shell("'" + bin + "velmora-batch' 2>/dev/null");
+    const Demo demo("palm");
+    const std::string& data = demo.data;
+    const ShellRun first = demo.Batch("2>/dev/null");
     ASSERT_EQ(first.status, 0) << first.output;
     for (const char* line : {"Same\t[ ]\t\tann.lee@acme.example\t\tAcme Corporation\t",
                              "Different\t[x]\t\tbob@brix.example\t\tBrix & Sons Ltd\t",
@@ -140,27 +156,19 @@ TEST(BatchEndToEnd, MigratesTheDemoPalmDesktopUser)
 
     // A second run finds everything migrated, except the memos (an ACT! note has no subject to
     // match them by) and Gina, whose note has no place in an ACT! contact.
-    const ShellRun second = Shell("'" + bin + "velmora-batch' --dry-run 2>/dev/null");
+    const ShellRun second = demo.Batch("--dry-run 2>/dev/null");
     ASSERT_EQ(second.status, 0) << second.output;
     EXPECT_TRUE(HasLine(second.output, "Different\t[x]\t\tgina@okafor.example\t\tOkafor Imports\tDirector"))
         << second.output;
-    std::size_t same = 0, fresh = 0, pos = 0;
-    while ((pos = second.output.find("\nSame\t", pos + 1)) != std::string::npos)
-        ++same;
-    pos = 0;
-    while ((pos = second.output.find("\nNew\t", pos + 1)) != std::string::npos)
-        ++fresh;
-    EXPECT_EQ(same, 3u + 3u + 3u) << second.output;
-    EXPECT_EQ(fresh, 2u) << second.output;
+    EXPECT_EQ(LinesStarting(second.output, "Same\t"), 3u + 3u + 3u) << second.output;
+    EXPECT_EQ(LinesStarting(second.output, "New\t"), 2u) << second.output;
 }
 
 TEST(BatchEndToEnd, AFailedLoginEndsWithTheMessageAndStatusOne)
 {
-    const std::string bin = velmora::platform::ProgramFolder();
-    const std::string home = std::getenv("XDG_DATA_HOME");
-    ASSERT_EQ(Shell("bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + bin + "' '" + home + "' 2>&1").status, 0);
-    ASSERT_EQ(Shell("sed -i 's/^GGPassword=.*/GGPassword=d3Jvbmc=/' '" + home + "/corvane/VLACT/VLACT.ini'").status, 0);
-    const ShellRun run = Shell("'" + bin + "velmora-batch' 2>&1 >/dev/null");
+    const Demo demo("google");
+    ASSERT_EQ(Shell("sed -i 's/^GGPassword=.*/GGPassword=d3Jvbmc=/' '" + demo.data + "VLACT.ini'").status, 0);
+    const ShellRun run = demo.Batch("2>&1 >/dev/null");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("Error: Loading Google Contacts Error: Invalid account name or password for the Google "
                               "account demo@example.org."),

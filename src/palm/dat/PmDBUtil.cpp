@@ -306,6 +306,30 @@ bool PmDBUtil::LoadCategories(const char* unit, const CategoryTexts& texts)
     return true;
 }
 
+bool PmDBUtil::BeginLoad(const LoadTexts& texts, const std::string& path)
+{
+    if (path.empty() && texts.emptyPath != nullptr) {
+        VL_LOG(diagnostics::CxDebugUtil::kError, texts.unit, "%s", texts.emptyPath);
+        return false;
+    }
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, texts.unit, texts.loading, path.c_str());
+    return true;
+}
+
+bool PmDBUtil::EndLoad(const LoadTexts& texts, const std::string& path, const char* failure)
+{
+    Close();
+    if (failure != nullptr) {
+        if (*failure != '\0')
+            VL_LOG(diagnostics::CxDebugUtil::kError, texts.unit, "%s", failure);
+        VL_LOG(diagnostics::CxDebugUtil::kError, texts.unit, texts.failure, path.c_str());
+        return false;
+    }
+    if (texts.success != nullptr)
+        VL_LOG(diagnostics::CxDebugUtil::kInfo, texts.unit, "%s", texts.success);
+    return true;
+}
+
 bool PmDBUtil::GetCategoryName(std::int32_t id, std::string& name) const
 {
     const PmCategory* category = mCategories ? mCategories->FindByID(id) : nullptr;

@@ -22,6 +22,15 @@ struct CategoryTexts {
     const char* add;
 };
 
+// The lines a whole load logs.
+struct LoadTexts {
+    const char* unit;       // the reader's unit name in the debug log
+    const char* emptyPath;  // null: an empty path fails at the open
+    const char* loading;    // %s: the path
+    const char* failure;    // %s: the path
+    const char* success;    // null: none
+};
+
 // The base of every Palm Desktop .dat reader: the open file and its primitive encodings. All
 // integers are little-endian; texts are Windows-1252 without terminator.
 //
@@ -91,6 +100,12 @@ public:
     // The byte offset in the file; 0 when closed.
     std::int64_t GetFilePosition() const;
     std::uint64_t BytesLeft() const;
+
+protected:
+    // A load is BeginLoad (false: an empty path refused) and EndLoad with the failed step's
+    // line (null on success, "" when the step logged its own), which closes the file.
+    bool BeginLoad(const LoadTexts& texts, const std::string& path);
+    bool EndLoad(const LoadTexts& texts, const std::string& path, const char* failure);
 
 private:
     bool Fill();

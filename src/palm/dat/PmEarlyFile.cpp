@@ -31,33 +31,18 @@ bool PmEarlyFile::LoadByUser(std::uint32_t userId)
     std::string folder;
     if (!GetUserDataPath(userId, folder)) {
         if (mKind.noUserLine != nullptr)
-            VL_LOG(CxDebugUtil::kError, mKind.unit, mKind.noUserLine, static_cast<int>(userId));
+            VL_LOG(CxDebugUtil::kError, mKind.load.unit, mKind.noUserLine, static_cast<int>(userId));
         return false;
     }
     const std::string path = platform::ResolveNoCase(folder + mKind.subfolder + "/" + mKind.file);
     if (mKind.byUserLine != nullptr)
-        VL_LOG(CxDebugUtil::kInfo, mKind.unit, mKind.byUserLine, static_cast<int>(userId), path.c_str());
+        VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, mKind.byUserLine, static_cast<int>(userId), path.c_str());
     return LoadFile(path);
 }
 
 bool PmEarlyFile::LoadFile(const std::string& path)
 {
-    if (path.empty() && mKind.emptyPathLine != nullptr) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "%s", mKind.emptyPathLine);
-        return false;
-    }
-    VL_LOG(CxDebugUtil::kInfo, mKind.unit, mKind.loadingLine, path.c_str());
-    const char* failure = ReadSteps(path);
-    Close();
-    if (failure != nullptr) {
-        if (*failure != '\0')
-            VL_LOG(CxDebugUtil::kError, mKind.unit, "%s", failure);
-        VL_LOG(CxDebugUtil::kError, mKind.unit, mKind.failureLine, path.c_str());
-        return false;
-    }
-    if (mKind.successLine != nullptr)
-        VL_LOG(CxDebugUtil::kInfo, mKind.unit, "%s", mKind.successLine);
-    return true;
+    return BeginLoad(mKind.load, path) && EndLoad(mKind.load, path, ReadSteps(path));
 }
 
 const char* PmEarlyFile::ReadSteps(const std::string& path)
@@ -65,7 +50,7 @@ const char* PmEarlyFile::ReadSteps(const std::string& path)
     const auto step = [this](std::size_t which) { return mKind.stepLines[which] != nullptr ? mKind.stepLines[which] : ""; };
     if (!Open(path, 2)) {
         if (mKind.stepLines[0] != nullptr)
-            VL_LOG(CxDebugUtil::kError, mKind.unit, mKind.stepLines[0], path.c_str());
+            VL_LOG(CxDebugUtil::kError, mKind.load.unit, mKind.stepLines[0], path.c_str());
         return "";
     }
     std::int32_t version = 0;
@@ -79,7 +64,7 @@ const char* PmEarlyFile::ReadSteps(const std::string& path)
     } else if (!ReadCString(mSecondText, mKind.secondTextCapacity)) {
         return "";
     }
-    if (!LoadCategories(mKind.unit, kCategoryTexts))
+    if (!LoadCategories(mKind.load.unit, kCategoryTexts))
         return "Failed to load category information.";
     if (!LoadSchema())
         return "Failed to load database schema information.";
@@ -92,31 +77,31 @@ const char* PmEarlyFile::ReadSteps(const std::string& path)
 // fourth LF is kept (at most 512 bytes); the rest is passed over.
 bool PmEarlyFile::LoadCustomLabels()
 {
-    VL_LOG(CxDebugUtil::kInfo, mKind.unit, "Start loading Palm Desktop address book custom label information.");
+    VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, "Start loading Palm Desktop address book custom label information.");
     std::uint8_t shortLength = 0;
     if (!ReadByte(shortLength)) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to read the length of custom labels.");
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to read the length of custom labels.");
         return false;
     }
     std::size_t length = shortLength;
     if (shortLength == 0xFF) {
         std::uint16_t longLength = 0;
         if (!ReadShort(longLength)) {
-            VL_LOG(CxDebugUtil::kError, mKind.unit, "Incorrect custom label length reading.");
+            VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Incorrect custom label length reading.");
             return false;
         }
         length = longLength;
     }
     std::string text(length, '\0');
     if (length > 0 && !ReadBytes(text.data(), length)) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Custom label content reading error.");
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Custom label content reading error.");
         return false;
     }
     std::size_t kept = 0;
     std::size_t labels = 0;
     while (kept < text.size() && kept < kMaxCustomLabelBytes) {
         if (text[kept++] == '\n' && ++labels == kMaxCustomLabels) {
-            VL_LOG(CxDebugUtil::kInfo, mKind.unit,
+            VL_LOG(CxDebugUtil::kInfo, mKind.load.unit,
                    "For Palm Desktop ealier than v4.1.2, the max custom label is 4. Break now.");
             break;
         }
@@ -128,7 +113,7 @@ bool PmEarlyFile::LoadCustomLabels()
 bool PmEarlyFile::LoadSchema()
 {
     const auto fail = [this](const char* message) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "%s", message);
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "%s", message);
         return false;
     };
     std::int32_t value = 0;
@@ -149,7 +134,7 @@ bool PmEarlyFile::LoadSchema()
     for (std::uint16_t i = 0; i < count; ++i) {
         std::uint16_t type = 0;
         if (!ReadShort(type)) {
-            VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to read field type information. Field index=%d", i);
+            VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to read field type information. Field index=%d", i);
             return false;
         }
     }
@@ -160,11 +145,11 @@ bool PmEarlyFile::ReadRecordCount(std::uint32_t& records)
 {
     std::int32_t total = 0;
     if (!ReadLong(total)) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to read field count information.");
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to read field count information.");
         return false;
     }
     records = static_cast<std::uint32_t>(total) / static_cast<std::uint32_t>(mFieldsPerRow);
-    VL_LOG(CxDebugUtil::kInfo, mKind.unit, "Based on calculation, there are %d records in total.",
+    VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, "Based on calculation, there are %d records in total.",
            static_cast<int>(records));
     return true;
 }
@@ -172,12 +157,12 @@ bool PmEarlyFile::ReadRecordCount(std::uint32_t& records)
 void PmEarlyFile::LogUnknownField(std::size_t index)
 {
     if (mKind.logsUnknownFields)
-        VL_LOG(CxDebugUtil::kInfo, mKind.unit, "Unknown field ID read (ID=%d), ignore it.", static_cast<int>(index));
+        VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, "Unknown field ID read (ID=%d), ignore it.", static_cast<int>(index));
 }
 
 void PmEarlyFile::LogRecordError()
 {
-    VL_LOG(CxDebugUtil::kError, mKind.unit, "Damaged record at file position %d; the records before it are kept.",
+    VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Damaged record at file position %d; the records before it are kept.",
            static_cast<int>(GetFilePosition()));
 }
 

@@ -11,7 +11,7 @@ namespace velmora::palm {
 
 // What tells the four kinds of earlier file apart: version value, sizes and log texts.
 struct EarlyFileKind {
-    const char* unit;
+    LoadTexts load;
     std::uint32_t version;
     std::size_t nameCapacity;        // of the file name
     std::size_t secondTextCapacity;  // of the text after it; 0: the contacts' custom labels
@@ -20,10 +20,6 @@ struct EarlyFileKind {
     const char* file;
     const char* byUserLine;          // with %d and %s; null: none
     const char* noUserLine;          // with %d; null: none
-    const char* emptyPathLine;       // null: an empty path fails at the open
-    const char* loadingLine;         // with %s
-    const char* failureLine;         // with %s
-    const char* successLine;         // null: none
     bool logsUnknownFields;          // contacts log each field index past their last
     // Contacts log each failed step with its own line; null entries log nothing: open (with
     // %s), version, file name, records.

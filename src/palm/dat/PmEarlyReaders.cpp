@@ -4,26 +4,27 @@ namespace velmora::palm {
 namespace {
 
 constexpr EarlyFileKind kAddrKind{
-    "PalmAddr", 0x41420100, 260, 0, 30, "address", "address.dat",
+    {"PalmAddr", nullptr, "Loading Palm Desktop Address Book:%s", "Can not load Palm Desktop Contacts: %s",
+     "Palm Desktop address book was loaded successfully."},
+    0x41420100, 260, 0, 30, "address", "address.dat",
     "Loading Palm Desktop address book file by user: User(%d) - File(%s)",
-    "Failed to get Palm Desktop data path by user, User ID=%d", nullptr,
-    "Loading Palm Desktop Address Book:%s", "Can not load Palm Desktop Contacts: %s",
-    "Palm Desktop address book was loaded successfully.", true,
+    "Failed to get Palm Desktop data path by user, User ID=%d", true,
     {"Failed to open Palm Desktop address book file: %s", "Failed to check Palm Desktop address book file version.",
      "Failed to read Palm Desktop address book database file name.", "Failed to load Palm Desktop address book records."},
 };
 constexpr EarlyFileKind kDateKind{
-    "PalmDate", 0x44420100, 256, 512, 15, "datebook", "datebook.dat", nullptr, nullptr, nullptr,
-    "Loading Palm Desktop datebook: %s", "Failed to load Palm Desktop datebook: %s", nullptr, false, {},
+    {"PalmDate", nullptr, "Loading Palm Desktop datebook: %s", "Failed to load Palm Desktop datebook: %s", nullptr},
+    0x44420100, 256, 512, 15, "datebook", "datebook.dat", nullptr, nullptr, false, {},
 };
 constexpr EarlyFileKind kTodoKind{
-    "PalmTodo", 0x54440100, 256, 256, 10, "todo", "todo.dat", nullptr, nullptr, nullptr,
-    "Loading Palm Desktop todo list: %s", "Load Palm Desktop todo list failed: %s", nullptr, false, {},
+    {"PalmTodo", nullptr, "Loading Palm Desktop todo list: %s", "Load Palm Desktop todo list failed: %s", nullptr},
+    0x54440100, 256, 256, 10, "todo", "todo.dat", nullptr, nullptr, false, {},
 };
 constexpr EarlyFileKind kMemoKind{
-    "PalmMemo", 0x4D500100, 256, 256, 6, "memopad", "memopad.dat", nullptr,
-    "Can not get Palm Desktop user data path. User ID=%d", "Invalid Palm Desktop memopad database file name.",
-    "Loading Palm Desktop memopad: %s", "Load Palm Desktop memopad failed: %s", nullptr, false, {},
+    {"PalmMemo", "Invalid Palm Desktop memopad database file name.", "Loading Palm Desktop memopad: %s",
+     "Load Palm Desktop memopad failed: %s", nullptr},
+    0x4D500100, 256, 256, 6, "memopad", "memopad.dat", nullptr, "Can not get Palm Desktop user data path. User ID=%d",
+    false, {},
 };
 
 }  // namespace

@@ -34,41 +34,26 @@ constexpr CategoryTexts kCategoryTexts{
 
 bool PmExFile::LoadByUser(std::uint32_t userId)
 {
-    VL_LOG(CxDebugUtil::kInfo, mKind.unit, mKind.byUserLine, static_cast<int>(userId));
+    VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, mKind.byUserLine, static_cast<int>(userId));
     std::string folder;
     if (!GetUserDataPath(userId, folder)) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to get user database path by user ID.");
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to get user database path by user ID.");
         return false;
     }
     const std::string path = platform::ResolveNoCase(folder + mKind.subfolder + "/" + mKind.file);
-    VL_LOG(CxDebugUtil::kInfo, mKind.unit, "Get user file successfully, try loading file:%s", path.c_str());
+    VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, "Get user file successfully, try loading file:%s", path.c_str());
     return LoadFile(path);
 }
 
 bool PmExFile::LoadFile(const std::string& path)
 {
-    if (path.empty() && mKind.emptyPathLine != nullptr) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "%s", mKind.emptyPathLine);
-        return false;
-    }
-    VL_LOG(CxDebugUtil::kInfo, mKind.unit, "Loading Palm Desktop %s: %s", mKind.name, path.c_str());
-    const char* failure = ReadSteps(path);
-    Close();
-    if (failure != nullptr) {
-        if (*failure != '\0')
-            VL_LOG(CxDebugUtil::kError, mKind.unit, "%s", failure);
-        VL_LOG(CxDebugUtil::kError, mKind.unit, mKind.failureLine, path.c_str());
-        return false;
-    }
-    if (mKind.successLine != nullptr)
-        VL_LOG(CxDebugUtil::kInfo, mKind.unit, "%s", mKind.successLine);
-    return true;
+    return BeginLoad(mKind.load, path) && EndLoad(mKind.load, path, ReadSteps(path));
 }
 
 const char* PmExFile::ReadSteps(const std::string& path)
 {
     if (!Open(path, 2)) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to open file: %s", path.c_str());
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to open file: %s", path.c_str());
         return "";
     }
     if (!CheckMagic())
@@ -79,7 +64,7 @@ const char* PmExFile::ReadSteps(const std::string& path)
         return "Failed to load database file descriptions.";
     if (mKind.customLabels && !LoadCustomLabels())
         return "Failed to load custom labels information.";
-    if (!LoadCategories(mKind.unit, kCategoryTexts))
+    if (!LoadCategories(mKind.load.unit, kCategoryTexts))
         return "Failed to load category information.";
     if (!LoadSchema())
         return "Failed to load database schema information.";
@@ -90,12 +75,12 @@ const char* PmExFile::ReadSteps(const std::string& path)
 
 bool PmExFile::CheckMagic()
 {
-    VL_LOG(CxDebugUtil::kInfo, mKind.unit, "Start checking Palm Desktop %s database magic code.", mKind.name);
+    VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, "Start checking Palm Desktop %s database magic code.", mKind.name);
     char magic[kMagicSize + 1] = {};
     const bool read = ReadBytes(magic, kMagicSize);
     if (!read || std::memcmp(magic + kMagicPrefix, kMagic, kMagicSize - kMagicPrefix) != 0) {
         const std::string shown = read ? std::string(magic + kMagicPrefix, kMagicSize - kMagicPrefix) : std::string();
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Incorrect database magic code: %s", shown.c_str());
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Incorrect database magic code: %s", shown.c_str());
         return false;
     }
     return true;
@@ -106,7 +91,7 @@ bool PmExFile::Reserved(std::string& area, std::size_t size, const char* what)
     area.assign(size, '\0');
     if (ReadBytes(area.data(), size))
         return true;
-    VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to read %s field. Content=%s, Size=%d", what, "",
+    VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to read %s field. Content=%s, Size=%d", what, "",
            static_cast<int>(BytesLeft()));
     return false;
 }
@@ -115,7 +100,7 @@ bool PmExFile::CheckVersion()
 {
     std::int32_t version = 0;
     if (!ReadLong(version) || static_cast<std::uint32_t>(version) != mKind.version) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Incorrect database version:%d", version);
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Incorrect database version:%d", version);
         return false;
     }
     return Reserved(mReserved1, 24, "reserved 1");
@@ -124,7 +109,7 @@ bool PmExFile::CheckVersion()
 bool PmExFile::LoadDescription()
 {
     if (!ReadCString(mDatabaseName, 260)) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to read database file name.");
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to read database file name.");
         return false;
     }
     mDatabaseName.resize(std::min<std::size_t>(mDatabaseName.size(), 255));
@@ -136,7 +121,7 @@ bool PmExFile::LoadCustomLabels()
     for (std::string& label : mCustomLabels) {
         std::int32_t dropped = 0;
         if (!ReadCString(label, 256) || !ReadLong(dropped)) {
-            VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to read custom label.");
+            VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to read custom label.");
             return false;
         }
     }
@@ -146,7 +131,7 @@ bool PmExFile::LoadCustomLabels()
 bool PmExFile::LoadSchema()
 {
     const auto fail = [this](const char* message) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "%s", message);
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "%s", message);
         return false;
     };
     mSchema = Schema{};
@@ -168,7 +153,7 @@ bool PmExFile::LoadSchema()
     for (std::uint16_t i = 0; i < mSchema.FieldCount; ++i) {
         std::uint16_t type = 0;
         if (!ReadShort(type)) {
-            VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to read Field Type. Index=%d", i);
+            VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to read Field Type. Index=%d", i);
             return false;
         }
         mSchema.FieldTypes.push_back(type);
@@ -178,10 +163,10 @@ bool PmExFile::LoadSchema()
 
 bool PmExFile::ReadRecordCount(std::uint32_t& records)
 {
-    VL_LOG(CxDebugUtil::kInfo, mKind.unit, "Start loading Palm Desktop %s records.", mKind.name);
+    VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, "Start loading Palm Desktop %s records.", mKind.name);
     std::int32_t total = 0;
     if (!ReadLong(total)) {
-        VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to read total fields count.");
+        VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to read total fields count.");
         return false;
     }
     records = static_cast<std::uint32_t>(total) / static_cast<std::uint32_t>(mSchema.FieldsPerRow);
@@ -190,7 +175,7 @@ bool PmExFile::ReadRecordCount(std::uint32_t& records)
 
 void PmExFile::LogRecordError()
 {
-    VL_LOG(CxDebugUtil::kError, mKind.unit, "Error reading Palm Desktop %s, current file position: %d", mKind.name,
+    VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Error reading Palm Desktop %s, current file position: %d", mKind.name,
            static_cast<int>(GetFilePosition()));
 }
 

@@ -12,7 +12,7 @@ namespace velmora::palm {
 
 // What tells the four kinds of 4.x file apart: version value, sizes and log texts.
 struct ExFileKind {
-    const char* unit;          // unit name in the debug log
+    LoadTexts load;
     const char* name;          // "Contacts", "Calendar", "Tasks", "Memos"
     std::uint32_t version;
     std::size_t reserved2;     // bytes after the file name
@@ -22,9 +22,6 @@ struct ExFileKind {
     const char* file;
     const char* byUserLine;    // "Start loading Palm Desktop Contacts by user ID: %d"
     const char* recordsFailed; // "Failed to load Contacts records."
-    const char* successLine;   // null: none
-    const char* failureLine;   // with %s for the path
-    const char* emptyPathLine; // null: an empty path fails at the open
 };
 
 // A data file of Palm Desktop 4.1.2 and later. Layout, integers little-endian:

@@ -4,24 +4,28 @@ namespace velmora::palm {
 namespace {
 
 constexpr ExFileKind kAddrKind{
-    "PalmAddrEx", "Contacts", 0x41420200, 11, true, 73, "address", "address.dat",
+    {"PalmAddrEx", nullptr, "Loading Palm Desktop Contacts: %s", "Can not load Palm Desktop Contacts: %s",
+     "Palm Desktop Contacts information is loaded successfully."},
+    "Contacts", 0x41420200, 11, true, 73, "address", "address.dat",
     "Start loading Palm Desktop Contacts by user ID: %d", "Failed to load Contacts records.",
-    "Palm Desktop Contacts information is loaded successfully.", "Can not load Palm Desktop Contacts: %s", nullptr,
 };
 constexpr ExFileKind kDateKind{
-    "PalmDateEx", "Calendar", 0x44420200, 43, false, 27, "datebook", "datebook.dat",
+    {"PalmDateEx", nullptr, "Loading Palm Desktop Calendar: %s", "Load Palm Desktop Calendar failed: %s",
+     "Palm Desktop Calendar information is loaded successfully."},
+    "Calendar", 0x44420200, 43, false, 27, "datebook", "datebook.dat",
     "Start loading Palm Desktop Calendar by user ID: %d", "Failed to load Calendar records.",
-    "Palm Desktop Calendar information is loaded successfully.", "Load Palm Desktop Calendar failed: %s", nullptr,
 };
 constexpr ExFileKind kTodoKind{
-    "PalmTodoEx", "Tasks", 0x54440200, 43, false, 25, "todo", "todo.dat",
+    {"PalmTodoEx", nullptr, "Loading Palm Desktop Tasks: %s", "Load Palm Desktop Tasks failed: %s",
+     "Palm Desktop Tasks information is loaded successfully."},
+    "Tasks", 0x54440200, 43, false, 25, "todo", "todo.dat",
     "Start loading Palm Desktop Tasks by user ID: %d", "Failed to load Tasks records.",
-    "Palm Desktop Tasks information is loaded successfully.", "Load Palm Desktop Tasks failed: %s", nullptr,
 };
 constexpr ExFileKind kMemoKind{
-    "PalmMemoEx", "Memos", 0x4D500200, 43, false, 14, "memopad", "memopad.dat",
-    "Start loading Palm Desktop Memos by user ID: %d", "Failed to load Memos records.", nullptr,
-    "Load Palm Desktop Memos failed: %s", "Invalid Palm Desktop Notes database file name.",
+    {"PalmMemoEx", "Invalid Palm Desktop Notes database file name.", "Loading Palm Desktop Memos: %s",
+     "Load Palm Desktop Memos failed: %s", nullptr},
+    "Memos", 0x4D500200, 43, false, 14, "memopad", "memopad.dat",
+    "Start loading Palm Desktop Memos by user ID: %d", "Failed to load Memos records.",
 };
 
 }  // namespace
