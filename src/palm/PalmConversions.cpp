@@ -50,15 +50,14 @@ void CopyIfSet(model::Text<N>& to, const model::Text<M>& from)
 }
 
 // Reminder units: Palm 0 minutes, 1 hours, 2 days; common 1 minutes, 2 hours, 3 days.
-template <class Palm>
-void SetReminder(model::CommDateRec& c, const Palm& palm)
+void SetReminder(model::CommDateRec& c, std::int32_t alarmSet, std::int32_t advance, std::int32_t unit)
 {
-    if (palm.AlarmSet == 0)
+    if (alarmSet == 0)
         return;
     c.ReminderSet = 1;
     c.ReminderOn = 1;
-    c.ReminderLead = palm.AlarmAdvance;
-    c.ReminderUnit = palm.AlarmUnit == 1 ? 2 : palm.AlarmUnit == 2 ? 3 : 1;
+    c.ReminderLead = advance;
+    c.ReminderUnit = unit == 1 ? 2 : unit == 2 ? 3 : 1;
 }
 
 template <class Palm>
@@ -70,7 +69,7 @@ model::CommDateRec DateCommon(const Palm& palm)
     c.AllDay = palm.Untimed != 0 ? 1 : 0;
     c.Start = PmTime(palm.Start).ToSystemTime();
     c.End = PmTime(palm.End).ToSystemTime();
-    SetReminder(c, palm);
+    SetReminder(c, palm.AlarmSet, palm.AlarmAdvance, palm.AlarmUnit);
     c.Recurrence = ToRecurrence(palm.Repeat);
     return c;
 }
@@ -101,6 +100,16 @@ model::CommNoteRec NoteCommon(const Palm& palm)
     c.Private = palm.Private;
     c.IdNumber = palm.RecordId;
     return c;
+}
+
+// Palm Desktop 6 keeps the weekday of a monthly-by-position rule in the days mask, the common
+// record's own form.
+model::RecurrenceRule Ex2Recurrence(const PalmRepeat& repeat)
+{
+    model::RecurrenceRule rule = ToRecurrence(repeat);
+    if (repeat.Type == 3)
+        rule.Weekdays = repeat.DaysMask;
+    return rule;
 }
 
 }  // namespace
@@ -231,6 +240,63 @@ model::CommNoteRec ToCommon(const PmMemoRec& palm)
 }
 
 model::CommNoteRec ToCommon(const PmMemoExRec& palm)
+{
+    return NoteCommon(palm);
+}
+
+CommAddrRec ToCommon(const PmAddrEx2Rec& palm)
+{
+    CommAddrRec c;
+    c.FirstName = palm.FirstName;
+    c.LastName = palm.LastName;
+    c.MiddleName = palm.MiddleName;
+    c.Prefix = palm.Prefix;
+    c.Suffix = palm.Suffix;
+    c.NickName = palm.NickName;
+    c.DisplayName = palm.EnglishName;
+    c.Company = palm.Company;
+    c.Title = palm.Title;
+    PlaceAddress(c.WorkAddr, palm.Work);
+    PlaceAddress(c.HomeAddr, palm.Home);
+    PlaceAddress(c.OtherAddr, palm.Other);
+    for (std::size_t i = 0; i < 7; ++i)
+        PlacePhone(c, palm.PhoneLabel[i], palm.Phone[i]);
+    c.Note = palm.Note;
+    for (std::size_t i = 0; i < c.Custom.size(); ++i)
+        c.Custom[i] = palm.Custom[i];
+    c.Im1 = palm.Chat[0];
+    c.Im2 = palm.Chat[1];
+    c.AssistantName = palm.AssistantName;
+    c.AssistantPhone = palm.AssistantPhone;
+    c.Category = palm.CategoryName;
+    c.Birthday = PackedDateToVariant(static_cast<double>(static_cast<std::uint32_t>(palm.Birthday)));
+    c.Anniversary = PackedDateToVariant(static_cast<double>(static_cast<std::uint32_t>(palm.Anniversary)));
+    return c;
+}
+
+model::CommDateRec ToCommon(const PmDateEx2Rec& palm)
+{
+    model::CommDateRec c;
+    CopyIfSet(c.Subject, palm.Summary);
+    CopyIfSet(c.Note, palm.Note);
+    CopyIfSet(c.Location, palm.Location);
+    c.AllDay = palm.Untimed;
+    c.Start = PmTime(palm.Start).ToSystemTime();
+    c.End = PmTime(palm.End).ToSystemTime();
+    SetReminder(c, palm.Alarm, palm.AlarmAdvance, palm.AlarmUnit);
+    c.Recurrence = Ex2Recurrence(palm.Repeat);
+    return c;
+}
+
+model::CommTaskRec ToCommon(const PmTodoEx2Rec& palm)
+{
+    model::CommTaskRec c = TaskCommon(palm);
+    c.Alarm = c.ReminderSet = palm.AlarmSet != 0 ? 1 : 0;
+    c.Recurrence = Ex2Recurrence(palm.Repeat);
+    return c;
+}
+
+model::CommNoteRec ToCommon(const PmMemoEx2Rec& palm)
 {
     return NoteCommon(palm);
 }

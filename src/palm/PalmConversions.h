@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dat/PalmRecords.h"
+#include "mdb/PalmEx2Records.h"
 
 #include "model/CommAddrRec.h"
 #include "model/CommDateRec.h"
@@ -39,5 +40,9 @@ model::CommTaskRec ToCommon(const PmTodoRec& palm);
 model::CommTaskRec ToCommon(const PmTodoExRec& palm);
 model::CommNoteRec ToCommon(const PmMemoRec& palm);
 model::CommNoteRec ToCommon(const PmMemoExRec& palm);
+model::CommAddrRec ToCommon(const PmAddrEx2Rec& palm);
+model::CommDateRec ToCommon(const PmDateEx2Rec& palm);
+model::CommTaskRec ToCommon(const PmTodoEx2Rec& palm);
+model::CommNoteRec ToCommon(const PmMemoEx2Rec& palm);
 
 }  // namespace velmora::palm

@@ -57,8 +57,8 @@ constexpr FieldInfo kEx2Fields[] = {
 };
 
 // The number of the slot whose label code is `code`, when there is one.
-template <std::size_t N>
-std::optional<std::string> ByLabel(const model::Text<32> (&numbers)[N], const std::int32_t (&labels)[N], int code)
+template <class Number, std::size_t N>
+std::optional<std::string> ByLabel(const Number (&numbers)[N], const std::int32_t (&labels)[N], int code)
 {
     for (std::size_t i = 0; i < N; ++i) {
         if (labels[i] == code)
@@ -95,7 +95,8 @@ std::optional<std::string> EarlyText(const PmAddrRec& r, int key)
     return std::nullopt;
 }
 
-std::optional<std::string> AddressText(const PmAddrExRec::Address& a, int part)
+template <class Address>
+std::optional<std::string> AddressText(const Address& a, int part)
 {
     switch (part) {
     case 0: return Text(a.Street);
@@ -133,6 +134,41 @@ std::optional<std::string> ExText(const PmAddrExRec& r, int key)
     return std::nullopt;
 }
 
+std::optional<std::string> Ex2Text(const PmAddrEx2Rec& r, int key)
+{
+    switch (key) {
+    case 1: return Text(r.FirstName);
+    case 2: return Text(r.MiddleName);
+    case 3: return Text(r.LastName);
+    case 4: return Text(r.EnglishName);
+    case 5: return Text(r.Prefix);
+    case 6: return Text(r.Suffix);
+    case 7: return Text(r.NickName);
+    case 8: return Text(r.Company);
+    case 9: return Text(r.Title);
+    case 10: return Text(r.Profession);
+    case 11: return Text(r.AssistantName);
+    case 12: return Text(r.AssistantPhone);
+    case 41: return Text(r.Website);
+    case 53: return Text(r.CategoryName);
+    case 54: return Text(r.Note);
+    default: break;
+    }
+    if (key >= 13 && key <= 20)
+        return ByLabel(r.Phone, r.PhoneLabel, key - 13);
+    if (key >= 21 && key <= 25)
+        return AddressText(r.Work, key - 21);
+    if (key >= 26 && key <= 30)
+        return AddressText(r.Home, key - 26);
+    if (key >= 31 && key <= 35)
+        return AddressText(r.Other, key - 31);
+    if (key >= 36 && key <= 40)
+        return ByLabel(r.Chat, r.ChatLabel, key - 35);
+    if (key >= 44 && key <= 52)
+        return Text(r.Custom[key - 44]);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::span<const FieldInfo> PalmContactFields(int generation)
@@ -151,6 +187,8 @@ std::optional<std::string> PalmFieldText(const PmAddrSourceRec& record, int key)
         return EarlyText(**early, key);
     if (const auto* ex = std::get_if<const PmAddrExRec*>(&record.Record))
         return ExText(**ex, key);
+    if (const auto* ex2 = std::get_if<const PmAddrEx2Rec*>(&record.Record))
+        return Ex2Text(**ex2, key);
     return std::nullopt;
 }
 

@@ -63,42 +63,36 @@ int ChooseGeneration(std::uint32_t palmVersion, bool earlyWhenOld)
     return kGenerationUnknown;
 }
 
-template <class E, class X, class M, class S>
-PmInfo<E, X, M, S>::PmInfo(const PmInfoTexts& texts, std::uint32_t palmVersion)
+template <class E, class X, class X2, class M, class S>
+PmInfo<E, X, X2, M, S>::PmInfo(const PmInfoTexts& texts, std::uint32_t palmVersion)
     : mTexts(texts), mGeneration(ChooseGeneration(palmVersion, texts.earlyWhenOld))
 {
     VL_LOG(CxDebugUtil::kInfo, mTexts.unit, "Palm Desktop Version: %d", static_cast<int>(palmVersion));
 }
 
-template <class E, class X, class M, class S>
-void PmInfo<E, X, M, S>::Reset()
+template <class E, class X, class X2, class M, class S>
+void PmInfo<E, X, X2, M, S>::Reset()
 {
     mLoadedGeneration = kGenerationUnknown;
     mEarly.GetDataMgr().Clear();
     mEx.GetDataMgr().Clear();
+    mEx2.GetDataMgr().Clear();
     mSources.clear();
     mManager.Clear();
 }
 
-template <class E, class X, class M, class S>
-bool PmInfo<E, X, M, S>::Ex2Unavailable()
-{
-    VL_LOG(CxDebugUtil::kError, mTexts.unit, "Palm Desktop 6.x databases cannot be read by this build.");
-    return false;
-}
-
-template <class E, class X, class M, class S>
-bool PmInfo<E, X, M, S>::LoadGeneration(int generation, std::uint32_t userId)
+template <class E, class X, class X2, class M, class S>
+bool PmInfo<E, X, X2, M, S>::LoadGeneration(int generation, std::uint32_t userId)
 {
     switch (generation) {
-    case kGenerationEx2: return Ex2Unavailable();
+    case kGenerationEx2: return mEx2.LoadByUser(userId);
     case kGenerationEx: return mEx.LoadByUser(userId);
     default: return mEarly.LoadByUser(userId);
     }
 }
 
-template <class E, class X, class M, class S>
-bool PmInfo<E, X, M, S>::LoadByUser(std::uint32_t userId)
+template <class E, class X, class X2, class M, class S>
+bool PmInfo<E, X, X2, M, S>::LoadByUser(std::uint32_t userId)
 {
     Reset();
     VL_LOG(CxDebugUtil::kInfo, mTexts.unit, mTexts.byUser, static_cast<int>(userId));
@@ -113,15 +107,12 @@ bool PmInfo<E, X, M, S>::LoadByUser(std::uint32_t userId)
         return false;
     }
     mLoadedGeneration = mGeneration;
-    if (mGeneration == kGenerationEx)
-        Build(mEx, kGenerationEx);
-    else
-        Build(mEarly, kGenerationEarly);
+    BuildLoaded();
     return true;
 }
 
-template <class E, class X, class M, class S>
-bool PmInfo<E, X, M, S>::LoadByFile(const std::string& path)
+template <class E, class X, class X2, class M, class S>
+bool PmInfo<E, X, X2, M, S>::LoadByFile(const std::string& path)
 {
     if (path.empty() && mTexts.emptyPathFails)
         return false;
@@ -132,7 +123,8 @@ bool PmInfo<E, X, M, S>::LoadByFile(const std::string& path)
     int loaded = kGenerationFailed;
     if (extension == ".mdb") {
         VL_LOG(CxDebugUtil::kInfo, mTexts.unit, ".mdb file, try Palm Desktop 6.x database loader.");
-        Ex2Unavailable();
+        if (mEx2.LoadFile(path))
+            loaded = kGenerationEx2;
     } else if (extension == ".dat") {
         VL_LOG(CxDebugUtil::kInfo, mTexts.unit, ".dat file, try Palm Desktop 4.1.4 database loader.");
         if (mEx.LoadFile(path)) {
@@ -145,19 +137,16 @@ bool PmInfo<E, X, M, S>::LoadByFile(const std::string& path)
         }
     }
     mLoadedGeneration = loaded;
-    if (loaded == kGenerationEx) {
-        Build(mEx, loaded);
-    } else if (loaded == kGenerationEarly) {
-        Build(mEarly, loaded);
-    } else {
+    if (loaded == kGenerationFailed) {
         VL_LOG(CxDebugUtil::kError, mTexts.unit, mTexts.fileFailed, path.c_str());
         return false;
     }
+    BuildLoaded();
     return true;
 }
 
-template <class E, class X, class M, class S>
-int PmInfo<E, X, M, S>::CheckFileType(const std::string& path)
+template <class E, class X, class X2, class M, class S>
+int PmInfo<E, X, X2, M, S>::CheckFileType(const std::string& path)
 {
     if (path.empty())
         return kGenerationUnknown;
@@ -166,7 +155,10 @@ int PmInfo<E, X, M, S>::CheckFileType(const std::string& path)
     int generation = kGenerationFailed;
     const char* kind = nullptr;
     if (extension == ".mdb") {
-        Ex2Unavailable();
+        if (X2(path).Loaded()) {
+            generation = kGenerationEx2;
+            kind = "Palm Desktop 6.x";
+        }
     } else if (extension == ".dat") {
         if (X(path).Loaded()) {
             generation = kGenerationEx;
@@ -185,9 +177,19 @@ int PmInfo<E, X, M, S>::CheckFileType(const std::string& path)
     return generation;
 }
 
-template <class E, class X, class M, class S>
+template <class E, class X, class X2, class M, class S>
+void PmInfo<E, X, X2, M, S>::BuildLoaded()
+{
+    switch (mLoadedGeneration) {
+    case kGenerationEx2: Build(mEx2, kGenerationEx2); break;
+    case kGenerationEx: Build(mEx, kGenerationEx); break;
+    default: Build(mEarly, kGenerationEarly); break;
+    }
+}
+
+template <class E, class X, class X2, class M, class S>
 template <class Reader>
-void PmInfo<E, X, M, S>::Build(Reader& reader, int generation)
+void PmInfo<E, X, X2, M, S>::Build(Reader& reader, int generation)
 {
     auto& store = reader.GetDataMgr();
     for (std::size_t i = 0; i < store.Count(); ++i) {
@@ -264,9 +266,9 @@ PmTodoInfo::PmTodoInfo(std::uint32_t palmVersion) : PmInfo(kTodoTexts, palmVersi
 PmMemoInfo::PmMemoInfo() : PmMemoInfo(GetPalmDesktopVersion()) {}
 PmMemoInfo::PmMemoInfo(std::uint32_t palmVersion) : PmInfo(kMemoTexts, palmVersion) {}
 
-template class PmInfo<PmAddrUtil, PmAddrExUtil, model::CommAddrMgr, PmAddrSourceRec>;
-template class PmInfo<PmDateUtil, PmDateExUtil, model::CommDateMgr, PmDateSourceRec>;
-template class PmInfo<PmTodoUtil, PmTodoExUtil, model::CommTaskMgr, PmTodoSourceRec>;
-template class PmInfo<PmMemoUtil, PmMemoExUtil, model::CommNoteMgr, PmMemoSourceRec>;
+template class PmInfo<PmAddrUtil, PmAddrExUtil, PmAddrEx2Util, model::CommAddrMgr, PmAddrSourceRec>;
+template class PmInfo<PmDateUtil, PmDateExUtil, PmDateEx2Util, model::CommDateMgr, PmDateSourceRec>;
+template class PmInfo<PmTodoUtil, PmTodoExUtil, PmTodoEx2Util, model::CommTaskMgr, PmTodoSourceRec>;
+template class PmInfo<PmMemoUtil, PmMemoExUtil, PmMemoEx2Util, model::CommNoteMgr, PmMemoSourceRec>;
 
 }  // namespace velmora::palm

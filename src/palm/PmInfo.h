@@ -5,6 +5,7 @@
 #include "PmSourceRec.h"
 #include "dat/PmEarlyFile.h"
 #include "dat/PmExFile.h"
+#include "mdb/PmDBEx2Util.h"
 
 #include "model/CommAddrMgr.h"
 #include "model/CommDateMgr.h"
@@ -41,7 +42,7 @@ int ChooseGeneration(std::uint32_t palmVersion, bool earlyWhenOld);
 // A front-end of one Palm data type: chooses the reader generation, loads by Palm user or by
 // file, keeps a copy of every record to migrate (records marked deleted or archived, status
 // bits 0x04 and 0x80, are left out) and the common records made from them.
-template <class EarlyReader, class ExReader, class Manager, class Source>
+template <class EarlyReader, class ExReader, class Ex2Reader, class Manager, class Source>
 class PmInfo {
 public:
     using CommRec = typename Manager::Record;
@@ -71,23 +72,24 @@ protected:
     virtual void Finish(CommRec&, const Source&) {}
 
 private:
+    // Builds from the reader of the loaded generation.
+    void BuildLoaded();
     template <class Reader>
     void Build(Reader& reader, int generation);
     bool LoadGeneration(int generation, std::uint32_t userId);
-    // The 6.x databases need a reader this build does not have.
-    bool Ex2Unavailable();
 
     const PmInfoTexts& mTexts;
     int mGeneration = kGenerationUnknown;
     int mLoadedGeneration = kGenerationUnknown;
     EarlyReader mEarly;
     ExReader mEx;
+    Ex2Reader mEx2;
     std::deque<Source> mSources;
     Manager mManager;
 };
 
 // Contacts, with the custom-field mapping of up to ten ACT! custom slots.
-class PmAddrInfo final : public PmInfo<PmAddrUtil, PmAddrExUtil, model::CommAddrMgr, PmAddrSourceRec> {
+class PmAddrInfo final : public PmInfo<PmAddrUtil, PmAddrExUtil, PmAddrEx2Util, model::CommAddrMgr, PmAddrSourceRec> {
 public:
     PmAddrInfo();
     explicit PmAddrInfo(std::uint32_t palmVersion);
@@ -107,19 +109,19 @@ private:
     std::array<int, 10> mCustomKeys{};
 };
 
-class PmDateInfo final : public PmInfo<PmDateUtil, PmDateExUtil, model::CommDateMgr, PmDateSourceRec> {
+class PmDateInfo final : public PmInfo<PmDateUtil, PmDateExUtil, PmDateEx2Util, model::CommDateMgr, PmDateSourceRec> {
 public:
     PmDateInfo();
     explicit PmDateInfo(std::uint32_t palmVersion);
 };
 
-class PmTodoInfo final : public PmInfo<PmTodoUtil, PmTodoExUtil, model::CommTaskMgr, PmTodoSourceRec> {
+class PmTodoInfo final : public PmInfo<PmTodoUtil, PmTodoExUtil, PmTodoEx2Util, model::CommTaskMgr, PmTodoSourceRec> {
 public:
     PmTodoInfo();
     explicit PmTodoInfo(std::uint32_t palmVersion);
 };
 
-class PmMemoInfo final : public PmInfo<PmMemoUtil, PmMemoExUtil, model::CommNoteMgr, PmMemoSourceRec> {
+class PmMemoInfo final : public PmInfo<PmMemoUtil, PmMemoExUtil, PmMemoEx2Util, model::CommNoteMgr, PmMemoSourceRec> {
 public:
     PmMemoInfo();
     explicit PmMemoInfo(std::uint32_t palmVersion);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dat/PalmRecords.h"
+#include "mdb/PalmEx2Records.h"
 
 #include "model/CommAddrRec.h"
 #include "model/CommDateRec.h"
@@ -30,9 +31,9 @@ struct PmSourceRecOf {
     const CommRec* Common = nullptr;
 };
 
-using PmAddrSourceRec = PmSourceRecOf<model::CommAddrRec, PmAddrRec, PmAddrExRec>;
-using PmDateSourceRec = PmSourceRecOf<model::CommDateRec, PmDateRec, PmDateExRec>;
-using PmTodoSourceRec = PmSourceRecOf<model::CommTaskRec, PmTodoRec, PmTodoExRec>;
-using PmMemoSourceRec = PmSourceRecOf<model::CommNoteRec, PmMemoRec, PmMemoExRec>;
+using PmAddrSourceRec = PmSourceRecOf<model::CommAddrRec, PmAddrRec, PmAddrExRec, PmAddrEx2Rec>;
+using PmDateSourceRec = PmSourceRecOf<model::CommDateRec, PmDateRec, PmDateExRec, PmDateEx2Rec>;
+using PmTodoSourceRec = PmSourceRecOf<model::CommTaskRec, PmTodoRec, PmTodoExRec, PmTodoEx2Rec>;
+using PmMemoSourceRec = PmSourceRecOf<model::CommNoteRec, PmMemoRec, PmMemoExRec, PmMemoEx2Rec>;
 
 }  // namespace velmora::palm

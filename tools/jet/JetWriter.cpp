@@ -37,12 +37,6 @@ void Append16(Bytes& b, std::uint32_t v)
     Put16(b, b.size() - 2, v);
 }
 
-void Append32(Bytes& b, std::uint32_t v)
-{
-    b.append(4, '\0');
-    Put32(b, b.size() - 4, v);
-}
-
 // UTF-16 code units of a UTF-8 text; bytes that are no valid UTF-8 are taken as Latin-1.
 std::u16string Utf16(std::string_view utf8)
 {
@@ -225,7 +219,7 @@ Layout LayoutOf(const std::vector<JetDatabase::Column>& columns)
         layout.fixedOffset.push_back(layout.fixedSize);
         layout.varNumber.push_back(IsVariable(column.ColumnType) ? layout.varCount : 0);
         layout.fixedSize += FixedSize(column.ColumnType);
-        layout.varCount += IsVariable(column.ColumnType) ? 1 : 0;
+        layout.varCount += IsVariable(column.ColumnType) ? 1u : 0u;
     }
     return layout;
 }
@@ -257,7 +251,7 @@ Bytes Definition(const std::vector<JetDatabase::Column>& columns, std::size_t ro
         entry[15] = static_cast<char>(IsVariable(column.ColumnType) ? 0x02 : 0x03);
         entry[16] = static_cast<char>(column.ColumnType == Type::Text || column.ColumnType == Type::Memo ? 0x01 : 0x00);
         Put16(entry, 21, static_cast<std::uint32_t>(layout.fixedOffset[i]));
-        const std::size_t size = column.ColumnType == Type::Text ? 2u * column.TextLength : FixedSize(column.ColumnType);
+        const std::size_t size = column.ColumnType == Type::Text ? std::size_t{2} * column.TextLength : FixedSize(column.ColumnType);
         Put16(entry, 23, static_cast<std::uint32_t>(size));
         d += entry;
     }
