@@ -83,9 +83,9 @@ TEST_F(FrontEnds, LoadByUserTakesTheInstalledGenerationOnly)
     EXPECT_EQ(olderMemos.LoadedGeneration(), 255);
     EXPECT_TRUE(Logged("Failed to load Palm Desktop Memo database by User: " + std::to_string(static_cast<int>(user))));
 
-    PmMemoInfo newest(kNoPalmVersion);
+    PmMemoInfo newest(kNoPalmVersion);  // Palm Desktop 6 reads MemoPad.mdb, which is not there
     EXPECT_FALSE(newest.LoadByUser(user));
-    EXPECT_TRUE(Logged("Palm Desktop 6.x databases cannot be read by this build."));
+    EXPECT_TRUE(Logged("Open Palm Desktop Memos database failed: "));
 
     PmAddrInfo unknown(30000);
     EXPECT_FALSE(unknown.LoadByUser(user));
@@ -123,7 +123,7 @@ TEST_F(FrontEnds, LoadByFileByExtensionWithTheEarlierReaderAsFallback)
     EXPECT_EQ(contacts.LoadedGeneration(), 255);
     EXPECT_TRUE(Logged("Failed to load Palm Desktop Contacts data file: " + text));
     EXPECT_FALSE(contacts.LoadByFile(""));
-    EXPECT_FALSE(contacts.LoadByFile(Put("address.mdb", "x")));
+    EXPECT_FALSE(contacts.LoadByFile(Folder() + "missing.mdb"));
 
     EXPECT_EQ(contacts.CheckFileType(earlyFile), 1);
     EXPECT_EQ(contacts.CheckFileType(Put("new.dat", PalmDatWriter::File({PmAddrExRec{}}))), 2);

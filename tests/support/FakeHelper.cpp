@@ -2,6 +2,7 @@
 //   sleep:MS    writes its process id to $VELMORA_FAKE_HELPER_PID (when set), then sleeps MS ms;
 //   error:PATH  writes an error file with one error to PATH;
 //   copy:PATH   copies its parameter file to PATH and that file's permission bits, in octal, to PATH.mode;
+//   crash       aborts;
 // anything else ends at once.
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atoi(action.c_str() + 6)));
     } else if (action.rfind("error:", 0) == 0) {
         std::ofstream(action.substr(6)) << "[Error]\nError.Count=1\nError.1=Quota exceeded\n";
+    } else if (action == "crash") {
+        std::abort();
     } else if (action.rfind("copy:", 0) == 0 && argc == 2) {
         const std::string target = action.substr(5);
         std::ifstream in(argv[1], std::ios::binary);

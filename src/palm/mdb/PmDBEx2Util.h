@@ -72,6 +72,10 @@ struct Ex2Kind {
     std::vector<std::string> columns;
 };
 
+// The columns of "Main" that the reader of a data type (1-4) selects, in order; empty for
+// other data types.
+const std::vector<std::string>& Ex2Columns(int dataType);
+
 // The base of the Palm Desktop 6 readers: the accessor and the category list.
 class PmDBEx2Util {
 public:

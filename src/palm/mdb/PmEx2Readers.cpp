@@ -65,6 +65,18 @@ void ReadAddress(PmAddrEx2Rec::Address& a, const PmDbRow& row, std::size_t first
 
 }  // namespace
 
+const std::vector<std::string>& Ex2Columns(int dataType)
+{
+    static const std::vector<std::string> kNone;
+    switch (dataType) {
+    case kDbContacts: return kAddrKind.columns;
+    case kDbCalendar: return kDateKind.columns;
+    case kDbTodo: return kTodoKind.columns;
+    case kDbMemo: return kMemoKind.columns;
+    default: return kNone;
+    }
+}
+
 PmAddrEx2Util::PmAddrEx2Util() : PmEx2Reader(kAddrKind) {}
 PmAddrEx2Util::PmAddrEx2Util(const std::string& path) : PmEx2Reader(kAddrKind)
 {
