@@ -5,13 +5,18 @@
 # (some new, some different, some the same); a Palm Desktop 4.1.4 folder with the user "Demo"
 # (contacts, calendar, to-dos and memos) and the registry file that names it; and the settings
 # that point at all of them, with the passwords saved. The source is Google, or Palm Desktop
-# when the third argument is "palm".
-#   make-demo.sh BIN-FOLDER DATA-HOME [google|palm]
+# when the third argument is "palm"; "palm6" makes the Palm Desktop folder one of Palm Desktop
+# 6.2, whose user keeps the same records in Access databases.
+#   make-demo.sh BIN-FOLDER DATA-HOME [google|palm|palm6]
 set -euo pipefail
 bin=$1
 home=$2
 source_app=2
-if [ "${3:-google}" = palm ]; then source_app=5; fi
+palm_demo=demo
+case "${3:-google}" in
+  palm) source_app=5 ;;
+  palm6) source_app=5; palm_demo=demo6 ;;
+esac
 data="$home/corvane/VLACT"
 account="$data/GoogleAccounts/demo@example.org"
 rm -rf "$home"
@@ -93,7 +98,7 @@ END:VEVENT
 END:VCALENDAR
 ICS
 
-"$bin/velmora-palmdat" demo "$home/Palm"
+"$bin/velmora-palmdat" "$palm_demo" "$home/Palm"
 cat > "$data/registry.reg" <<REG
 Windows Registry Editor Version 5.00
 

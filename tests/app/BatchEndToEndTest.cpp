@@ -114,11 +114,14 @@ TEST(BatchEndToEnd, MigratesTheDemoAndASecondRunFindsItMigrated)
     EXPECT_EQ(LinesStarting(second.output, "Same\t"), 6u) << second.output;
 }
 
-// The demo's Palm Desktop 4.1.4 user: found through the registry file, its four 4.x files read
-// and migrated by the ACT! helpers.
-TEST(BatchEndToEnd, MigratesTheDemoPalmDesktopUser)
+// The demo's Palm Desktop user, found through the registry file: Palm Desktop 4.1.4 with its four
+// 4.x files, or Palm Desktop 6.2 with the same records in its four Access databases, read and
+// migrated by the ACT! helpers.
+class PalmBatch : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PalmBatch, MigratesTheDemoPalmDesktopUser)
 {
-    const Demo demo("palm");
+    const Demo demo(GetParam());
     const std::string& data = demo.data;
     const ShellRun first = demo.Batch("2>/dev/null");
     ASSERT_EQ(first.status, 0) << first.output;
@@ -163,6 +166,8 @@ TEST(BatchEndToEnd, MigratesTheDemoPalmDesktopUser)
     EXPECT_EQ(LinesStarting(second.output, "Same\t"), 3u + 3u + 3u) << second.output;
     EXPECT_EQ(LinesStarting(second.output, "New\t"), 2u) << second.output;
 }
+
+INSTANTIATE_TEST_SUITE_P(BatchEndToEnd, PalmBatch, ::testing::Values("palm", "palm6"));
 
 TEST(BatchEndToEnd, AFailedLoginEndsWithTheMessageAndStatusOne)
 {

@@ -1,14 +1,18 @@
 // velmora-palmdat: writes Palm Desktop data for the demo and for the fuzz corpus.
 //
 //   velmora-palmdat demo PALM-FOLDER
+//   velmora-palmdat demo6 PALM-FOLDER
 //   velmora-palmdat samples FOLDER
 //
 // demo makes PALM-FOLDER a Palm Desktop 4.1.4 folder: a palm.exe whose version resource says
 // 4.1.4.0, and the user "Demo" with a 4.x address book, datebook, to-do list and memo pad.
-// samples writes the demo's records into one 4.x and one earlier file of each kind.
+// demo6 makes it a Palm Desktop 6.2 folder with the same records in the user's four Access
+// databases. samples writes the demo's records into one 4.x and one earlier file of each kind.
+#include "Palm6Writer.h"
 #include "PalmDatWriter.h"
 
 #include "palm/dat/PmTime.h"
+#include "palm/mdb/PmMDBAccessor.h"
 #include "support/PeBuilder.h"
 
 #include <cstdio>
@@ -137,6 +141,93 @@ int MakeDemo(const std::string& folder)
     return 0;
 }
 
+// The demo's records as Palm Desktop 6 rows.
+using V = tools::JetDatabase::Value;
+
+std::vector<tools::Palm6Row> Rows6(const std::vector<palm::PmAddrExRec>& contacts)
+{
+    std::vector<tools::Palm6Row> rows;
+    for (const palm::PmAddrExRec& c : contacts) {
+        tools::Palm6Row row{{"Record ID", V::Of(std::int64_t{c.RecordId})}, {"Category", V::Of(std::int64_t{c.CategoryId})},
+                            {"First Name", V::Of(c.FirstName.view())}, {"Last Name", V::Of(c.LastName.view())},
+                            {"Company", V::Of(c.Company.view())}, {"Job Title", V::Of(c.Title.view())},
+                            {"Note", V::Of(c.Note.view())}, {"Work Street", V::Of(c.Work.Street.view())},
+                            {"Work City", V::Of(c.Work.City.view())}, {"Work State", V::Of(c.Work.State.view())},
+                            {"Work Zip", V::Of(c.Work.Zip.view())}, {"Work Country", V::Of(c.Work.Country.view())},
+                            {"Home Street", V::Of(c.Home.Street.view())}, {"Home City", V::Of(c.Home.City.view())},
+                            {"Birthday", V::Of(static_cast<std::int64_t>(c.Birthday))}};
+        static const char* const kSlots[] = {"Work Phone", "Work Fax", "Work Mobile", "Home Phone", "Home Fax",
+                                             "Home Mobile", "Other Phone"};
+        for (std::size_t i = 0; i < 7; ++i) {
+            row[kSlots[i]] = V::Of(c.Phone[i].view());
+            row["Phone Label" + std::to_string(i + 1)] = V::Of(std::int64_t{c.PhoneLabel[i]});
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<tools::Palm6Row> Rows6(const std::vector<palm::PmDateExRec>& events)
+{
+    std::vector<tools::Palm6Row> rows;
+    for (const palm::PmDateExRec& e : events) {
+        std::string rule;
+        if (e.Repeat.Type == 2) {
+            // Weekly on the demo's working days, until its end date.
+            palm::PmTime end(e.Repeat.EndDate);
+            const auto t = end.ToSystemTime();
+            char date[16];
+            std::snprintf(date, sizeof date, "%04d%02d%02d", t.Year, t.Month, t.Day);
+            rule = "W" + std::to_string(e.Repeat.Interval) + " MO TU WE TH FR " + date + "T000000";
+        }
+        rows.push_back({{"Record ID", V::Of(std::int64_t{e.RecordId})}, {"Summary", V::Of(e.Description.view())},
+                        {"Location", V::Of(e.Location.view())}, {"Start Time", V::Of(std::int64_t{e.Start})},
+                        {"End Time", V::Of(std::int64_t{e.End})}, {"Alarm", V::Of(std::int64_t{e.AlarmSet})},
+                        {"Alarm Advance", V::Of(std::int64_t{e.AlarmAdvance})}, {"Repeated Event", V::Of(rule)}});
+    }
+    return rows;
+}
+
+std::vector<tools::Palm6Row> Rows6(const std::vector<palm::PmTodoExRec>& todos)
+{
+    std::vector<tools::Palm6Row> rows;
+    for (const palm::PmTodoExRec& t : todos)
+        rows.push_back({{"Record ID", V::Of(std::int64_t{t.RecordId})}, {"Description", V::Of(t.Description.view())},
+                        {"Priority", V::Of(std::int64_t{t.Priority})}, {"Due Date", V::Of(std::int64_t{t.DueDate})},
+                        {"Completed", V::Of(std::int64_t{t.Completed})}, {"Note", V::Of(t.Note.view())}});
+    return rows;
+}
+
+std::vector<tools::Palm6Row> Rows6(const std::vector<palm::PmMemoExRec>& memos)
+{
+    std::vector<tools::Palm6Row> rows;
+    for (const palm::PmMemoExRec& m : memos)
+        rows.push_back({{"Record ID", V::Of(std::int64_t{m.RecordId})}, {"Note", V::Of(m.Memo.view())},
+                        {"Private", V::Of(std::int64_t{m.Private})}});
+    return rows;
+}
+
+int MakeDemo6(const std::string& folder)
+{
+    testing::PeBuilder exe;
+    exe.major = 6;
+    exe.minor = 2;
+    exe.build = 0;
+    exe.revision = 0;
+    const std::vector<tools::Palm6Category> categories = {{1, "Business"}, {2, "Personal"}};
+    const std::string user = folder + "/Demo/";
+    const bool saved = tools::SaveFile(folder + "/palm.exe", exe.Build()) &&
+                       tools::Palm6Database(palm::kDbContacts, Rows6(Contacts()), categories).Save(user + "address/Address.mdb") &&
+                       tools::Palm6Database(palm::kDbCalendar, Rows6(Calendar()), categories).Save(user + "datebook/DateBook.mdb") &&
+                       tools::Palm6Database(palm::kDbTodo, Rows6(Todos()), categories).Save(user + "todo/Todolist.mdb") &&
+                       tools::Palm6Database(palm::kDbMemo, Rows6(Memos()), categories).Save(user + "MemoPad/MemoPad.mdb");
+    if (!saved) {
+        std::fprintf(stderr, "velmora-palmdat: cannot write into %s\n", folder.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 // The demo's records in the earlier layout.
 palm::PmAddrRec Early(const palm::PmAddrExRec& r)
 {
@@ -219,8 +310,10 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "demo") == 0)
         return MakeDemo(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "demo6") == 0)
+        return MakeDemo6(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "samples") == 0)
         return MakeSamples(argv[2]);
-    std::fputs("usage: velmora-palmdat demo PALM-FOLDER | samples FOLDER\n", stderr);
+    std::fputs("usage: velmora-palmdat demo|demo6 PALM-FOLDER | samples FOLDER\n", stderr);
     return 2;
 }
