@@ -10,7 +10,7 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(pe_version_fuzz profile_files_fuzz recurrence_text_fuzz vcard_fuzz
            palm_addr_ex_fuzz palm_date_ex_fuzz palm_todo_ex_fuzz palm_memo_ex_fuzz
-           palm_addr_fuzz palm_date_fuzz palm_todo_fuzz palm_memo_fuzz)
+           palm_addr_fuzz palm_date_fuzz palm_todo_fuzz palm_memo_fuzz palm_mdb_fuzz)
 fi
 cmake --preset fuzz > /dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}"
@@ -18,7 +18,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for target in "${targets[@]}"; do
   corpus=${target%_fuzz}
-  case $target in palm_*) corpus=palm_dat ;; esac
+  case $target in palm_mdb_fuzz) ;; palm_*) corpus=palm_dat ;; esac
   mkdir -p "$work/$target"
   cp -r "fuzz/corpus/$corpus/." "$work/$target/"
   echo "=== $target, $seconds s ==="

@@ -67,7 +67,7 @@ bool ReadMdbTable(const std::string& path, const std::string& table, const std::
     std::vector<int> lengths(columns.size(), 0);
     std::vector<int> types;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        buffers.push_back(std::make_unique<char[]>(kMaxText + 1));
+        buffers.emplace_back(new char[kMaxText + 1]);  // filled by libmdb; no need to clear
         std::string column = columns[i];
         const int number = mdb_bind_column_by_name(def.get(), column.data(), buffers[i].get(), &lengths[i]);
         if (number < 1 || static_cast<unsigned>(number) > def->num_cols) {

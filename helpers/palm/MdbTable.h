@@ -14,6 +14,7 @@ namespace velmora::helpers {
 bool ReadMdbTable(const std::string& path, const std::string& table, const std::vector<std::string>& columns,
                   std::vector<palm::PmDbRow>& rows, std::string& error);
 
-constexpr std::size_t kMaxText = 1 << 20;
+// Enough for the longest text the readers keep (40,959 characters, each up to 3 bytes in UTF-8).
+constexpr std::size_t kMaxText = 256 * 1024;
 
 }  // namespace velmora::helpers

@@ -263,6 +263,16 @@ TEST_F(Mdb, DamagedDatabasesLoadEmptyWithTheirErrorsLogged)
     EXPECT_FALSE(PmMemoEx2Util("").Loaded());
     EXPECT_TRUE(Logged("Invalid Palm Desktop Notes database name."));
 
+    // libmdb crashes on this file: the catalog's usage-map row number (page 2, offset 55) is
+    // damaged. The reader program ends, the load is empty and the error is logged.
+    std::string damaged = Palm6Database(kDbMemo, {{{"Note", V::Of("hi")}}}, {}).Build();
+    damaged[2 * 4096 + 55] = 42;
+    PmMemoEx2Util crashing(Put("Crashing.mdb", damaged));
+    EXPECT_TRUE(crashing.Loaded());
+    EXPECT_EQ(crashing.GetDataMgr().Count(), 0u);
+    EXPECT_TRUE(Logged("Database Query Error, Query String=SELECT [Record ID], [Status], [Placement], [Private], "
+                       "[Category], [Note] FROM Main , Error=the database reader stopped on the file"));
+
     // A reader that crashes or hangs on a file ends as a query error.
     const std::string memos = Save("MemoPad.mdb", Palm6Database(kDbMemo, {{{"Note", V::Of("hi")}}}, {}));
     DataModule().ReaderProgram = "velmora-fake-helper";

@@ -114,7 +114,11 @@ bool PmMDBAccessor::ExecSql(const std::string& statement, bool open)
     std::string error;
     bool read = false;
     switch (run.RunOutcome) {
-    case platform::CapturedRun::Outcome::Ended: read = DecodeRows(run.Output, connection->Rows, error); break;
+    case platform::CapturedRun::Outcome::Ended:
+        read = DecodeRows(run.Output, connection->Rows, error);
+        if (!read && run.ExitStatus != 0)
+            error = "the database reader stopped on the file with status " + std::to_string(run.ExitStatus);
+        break;
     case platform::CapturedRun::Outcome::NotStarted: error = "the database reader could not be started: " + run.Detail; break;
     case platform::CapturedRun::Outcome::Crashed: error = "the database reader stopped on the file: " + run.Detail; break;
     case platform::CapturedRun::Outcome::TimedOut: error = "the database reader was " + run.Detail; break;
