@@ -106,14 +106,19 @@ template <class FrontEnd>
 auto PalmLoad(Slot<FrontEnd>& (*slotOf)(Session&), bool AppSettings::*useFile,
               model::Text<256> AppSettings::*fileName)
 {
-    return [slotOf, useFile, fileName](AppContext& app, UiHost&, const std::string&, std::string&) {
+    return [slotOf, useFile, fileName](AppContext& app, UiHost& ui, const std::string&, std::string&) {
         Slot<FrontEnd>& slot = slotOf(app.Session);
         if (slot)
             slot->Reset();
         else
             slot = MakeSlot<FrontEnd>();
         const AppSettings& s = app.Settings;
-        return s.*useFile ? slot->LoadByFile(std::string((s.*fileName).view())) : slot->LoadByUser(static_cast<std::uint32_t>(s.PDUserID));
+        // The window keeps painting while a Palm Desktop 6 database is read.
+        palm::DataModule().Ui = &ui;
+        const bool loaded = s.*useFile ? slot->LoadByFile(std::string((s.*fileName).view()))
+                                       : slot->LoadByUser(static_cast<std::uint32_t>(s.PDUserID));
+        palm::DataModule().Ui = nullptr;
+        return loaded;
     };
 }
 
