@@ -4,7 +4,9 @@
 
 #include "model/CxDateTime.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 
 namespace velmora::palm {
@@ -40,6 +42,25 @@ void PlaceAddress(PostalAddress& to, const Address& from)
     to.State = from.State;
     to.Postal = from.Zip;
     to.Country = from.Country;
+}
+
+// What every generation's contact gives alike: names, company, title, phones by label code,
+// note, the custom values (as many as the generation has, up to ten) and the category.
+template <class Palm>
+CommAddrRec ContactCommon(const Palm& palm)
+{
+    CommAddrRec c;
+    c.FirstName = palm.FirstName;
+    c.LastName = palm.LastName;
+    c.Company = palm.Company;
+    c.Title = palm.Title;
+    for (std::size_t i = 0; i < std::size(palm.Phone); ++i)
+        PlacePhone(c, palm.PhoneLabel[i], palm.Phone[i]);
+    c.Note = palm.Note;
+    for (std::size_t i = 0; i < std::min(std::size(palm.Custom), c.Custom.size()); ++i)
+        c.Custom[i] = palm.Custom[i];
+    c.Category = palm.CategoryName;
+    return c;
 }
 
 template <std::size_t N, std::size_t M>
@@ -174,37 +195,17 @@ std::int32_t ToPriority(std::int32_t palmPriority)
 
 CommAddrRec ToCommon(const PmAddrRec& palm)
 {
-    CommAddrRec c;
-    c.FirstName = palm.FirstName;
-    c.LastName = palm.LastName;
-    c.Company = palm.Company;
-    c.Title = palm.Title;
-    PlaceAddress(c.WorkAddr, palm);
-    for (std::size_t i = 0; i < 5; ++i)
-        PlacePhone(c, palm.PhoneLabel[i], palm.Phone[i]);
-    c.Note = palm.Note;
-    for (std::size_t i = 0; i < 4; ++i)
-        c.Custom[i] = palm.Custom[i];
-    c.Category = palm.CategoryName;
+    CommAddrRec c = ContactCommon(palm);
+    PlaceAddress(c.WorkAddr, palm);  // the only address
     return c;
 }
 
 CommAddrRec ToCommon(const PmAddrExRec& palm)
 {
-    CommAddrRec c;
-    c.FirstName = palm.FirstName;
-    c.LastName = palm.LastName;
-    c.Company = palm.Company;
-    c.Title = palm.Title;
+    CommAddrRec c = ContactCommon(palm);
     PlaceAddress(c.WorkAddr, palm.Work);
     PlaceAddress(c.HomeAddr, palm.Home);
     PlaceAddress(c.OtherAddr, palm.Other);
-    for (std::size_t i = 0; i < 7; ++i)
-        PlacePhone(c, palm.PhoneLabel[i], palm.Phone[i]);
-    c.Note = palm.Note;
-    for (std::size_t i = 0; i < 9; ++i)
-        c.Custom[i] = palm.Custom[i];
-    c.Category = palm.CategoryName;
     c.Birthday = PackedDateToVariant(palm.Birthday);
     return c;
 }
@@ -246,29 +247,19 @@ model::CommNoteRec ToCommon(const PmMemoExRec& palm)
 
 CommAddrRec ToCommon(const PmAddrEx2Rec& palm)
 {
-    CommAddrRec c;
-    c.FirstName = palm.FirstName;
-    c.LastName = palm.LastName;
+    CommAddrRec c = ContactCommon(palm);
     c.MiddleName = palm.MiddleName;
     c.Prefix = palm.Prefix;
     c.Suffix = palm.Suffix;
     c.NickName = palm.NickName;
     c.DisplayName = palm.EnglishName;
-    c.Company = palm.Company;
-    c.Title = palm.Title;
     PlaceAddress(c.WorkAddr, palm.Work);
     PlaceAddress(c.HomeAddr, palm.Home);
     PlaceAddress(c.OtherAddr, palm.Other);
-    for (std::size_t i = 0; i < 7; ++i)
-        PlacePhone(c, palm.PhoneLabel[i], palm.Phone[i]);
-    c.Note = palm.Note;
-    for (std::size_t i = 0; i < c.Custom.size(); ++i)
-        c.Custom[i] = palm.Custom[i];
     c.Im1 = palm.Chat[0];
     c.Im2 = palm.Chat[1];
     c.AssistantName = palm.AssistantName;
     c.AssistantPhone = palm.AssistantPhone;
-    c.Category = palm.CategoryName;
     c.Birthday = PackedDateToVariant(static_cast<double>(static_cast<std::uint32_t>(palm.Birthday)));
     c.Anniversary = PackedDateToVariant(static_cast<double>(static_cast<std::uint32_t>(palm.Anniversary)));
     return c;
