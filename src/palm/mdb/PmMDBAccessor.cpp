@@ -157,7 +157,10 @@ bool PmMDBAccessor::SelectNext(const std::string& statement, PmDbRow& values)
     if (connection == nullptr || !connection->QueryOpen)
         return false;
     ++connection->Cursor;
-    return Fetch(values);
+    if (Fetch(values))
+        return true;
+    connection->Rows = {};  // past the end: the rows are no longer needed
+    return false;
 }
 
 bool PmMDBAccessor::Fetch(PmDbRow& values)
