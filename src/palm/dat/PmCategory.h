@@ -13,7 +13,6 @@ namespace velmora::palm {
 class PmCategory {
 public:
     static constexpr std::uint32_t kChanged = 0x10;
-    static constexpr std::uint32_t kFlagged = 0x01;
 
     PmCategory() = default;
     PmCategory(std::int32_t index, std::int32_t id, std::string_view name);
@@ -28,13 +27,7 @@ public:
     void SetID(std::int32_t id) { mId = id; }
     void SetName(std::string_view name) { mName = name.substr(0, 15); }
     void SetFileName(std::string_view name) { mFileName = name.substr(0, 255); }
-    void SetFlags(std::uint32_t flags) { mFlags = flags; }
     void SetChanged(bool changed) { mFlags = changed ? (mFlags | kChanged) : (mFlags & ~kChanged); }
-    bool IsFlagged() const { return (mFlags & kFlagged) != 0; }
-    bool Equals(const PmCategory& other) const
-    {
-        return mIndex == other.mIndex && mId == other.mId && mName == other.mName;
-    }
 
 private:
     std::int32_t mIndex = -1;

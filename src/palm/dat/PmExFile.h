@@ -58,7 +58,6 @@ public:
 
     const std::string& DatabaseName() const { return mDatabaseName; }
     const std::array<std::string, 9>& CustomLabels() const { return mCustomLabels; }
-    const Schema& GetSchema() const { return mSchema; }
 
 protected:
     explicit PmExFile(const ExFileKind& kind) : mKind(kind) {}

@@ -24,16 +24,6 @@ bool PmTime::FromFields(int year, int month, int day, int hour, int minute, int 
     return true;
 }
 
-bool PmTime::FromSystemTime(const platform::SystemTime& time)
-{
-    return FromFields(time.Year, time.Month, time.Day, time.Hour, time.Minute, time.Second);
-}
-
-PmTime PmTime::Now()
-{
-    return PmTime(static_cast<std::int32_t>(std::time(nullptr)));
-}
-
 platform::SystemTime PmTime::ToSystemTime() const
 {
     const std::time_t value = mSeconds;

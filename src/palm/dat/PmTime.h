@@ -14,11 +14,8 @@ public:
     // Local calendar fields; daylight saving as the time zone has it on that day. False when
     // the moment cannot be held in 32 bits.
     bool FromFields(int year, int month, int day, int hour, int minute, int second);
-    bool FromSystemTime(const platform::SystemTime& time);
-    static PmTime Now();
 
     std::int32_t GetValue() const { return mSeconds; }
-    void SetValue(std::int32_t seconds) { mSeconds = seconds; }
 
     // Local time, milliseconds 0; all zero when the system cannot convert the moment.
     platform::SystemTime ToSystemTime() const;
