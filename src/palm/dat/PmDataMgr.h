@@ -16,16 +16,8 @@ public:
     std::size_t Count() const { return mRecords.size(); }
     const Rec* At(std::size_t position) const { return position < mRecords.size() ? &mRecords[position] : nullptr; }
 
-    const Rec* First()
-    {
-        mCursor = 0;
-        return At(0);
-    }
-    const Rec* Next() { return At(++mCursor); }
-
 private:
     std::deque<Rec> mRecords;
-    std::size_t mCursor = 0;
 };
 
 }  // namespace velmora::palm

@@ -88,15 +88,6 @@ const PmCategoryEx2* PmCategoryEx2Mgr::FindByID(std::int32_t id) const
     return nullptr;
 }
 
-const PmCategoryEx2* PmCategoryEx2Mgr::FindByName(std::string_view name) const
-{
-    for (const PmCategoryEx2& c : mCategories) {
-        if (c.Name.view() == name)
-            return &c;
-    }
-    return nullptr;
-}
-
 bool ColumnAsInt(const PmDbValue& value, std::int32_t& target)
 {
     if (value.ValueKind == PmDbValue::Kind::Integer) {

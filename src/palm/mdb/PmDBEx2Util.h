@@ -26,10 +26,7 @@ public:
     void Add(const PmCategoryEx2& category) { mCategories.push_back(category); }
     void DeleteAll() { mCategories.clear(); }
     std::size_t Count() const { return mCategories.size(); }
-    const PmCategoryEx2* GetAt(std::size_t i) const { return i < mCategories.size() ? &mCategories[i] : nullptr; }
     const PmCategoryEx2* FindByID(std::int32_t id) const;
-    // Exact, case-sensitive.
-    const PmCategoryEx2* FindByName(std::string_view name) const;
 
 private:
     std::vector<PmCategoryEx2> mCategories;
