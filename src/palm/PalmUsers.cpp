@@ -214,4 +214,13 @@ bool GetUserDataPath(std::uint32_t userId, std::string& path)
     return true;
 }
 
+bool GetUserDataFile(std::uint32_t userId, const char* subfolder, const char* file, std::string& path)
+{
+    std::string folder;
+    if (!GetUserDataPath(userId, folder))
+        return false;
+    path = platform::ResolveNoCase(folder + subfolder + "/" + file);
+    return true;
+}
+
 }  // namespace velmora::palm

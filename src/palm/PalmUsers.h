@@ -87,5 +87,8 @@ inline void LoadPalmUserList(platform::UiHost& ui)
 // The user's data folder, root folder and user folder joined, ending in '/'. False when the
 // user-data library is not loaded or the root folder is unknown.
 bool GetUserDataPath(std::uint32_t userId, std::string& path);
+// A data file in the user's data folder ("address", "address.dat"), names matched without regard
+// to case; false as GetUserDataPath.
+bool GetUserDataFile(std::uint32_t userId, const char* subfolder, const char* file, std::string& path);
 
 }  // namespace velmora::palm

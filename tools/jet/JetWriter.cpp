@@ -1,9 +1,9 @@
 #include "JetWriter.h"
 
+#include "SaveFile.h"
+
 #include <array>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 namespace velmora::tools {
@@ -448,12 +448,7 @@ std::string JetDatabase::Build() const
 
 bool JetDatabase::Save(const std::string& path) const
 {
-    const std::string bytes = Build();
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    return static_cast<bool>(out.flush());
+    return SaveFile(path, Build());
 }
 
 }  // namespace velmora::tools

@@ -1,8 +1,6 @@
 #include "PalmDatWriter.h"
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace velmora::tools {
 namespace {
@@ -275,15 +273,6 @@ std::string PalmDatWriter::File(const std::vector<palm::PmTodoRec>& records, con
 std::string PalmDatWriter::File(const std::vector<palm::PmMemoRec>& records, const std::vector<Category>& categories)
 {
     return EarlyFile(kMemo, "memopad.dat", "", 64, 6, records, categories);
-}
-
-bool SaveFile(const std::string& path, const std::string& bytes)
-{
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    return static_cast<bool>(out.flush());
 }
 
 }  // namespace velmora::tools

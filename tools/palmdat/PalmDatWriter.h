@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SaveFile.h"
 #include "palm/dat/PalmRecords.h"
 
 #include <cstdint>
@@ -79,8 +80,5 @@ private:
     std::string mBytes;
     bool mClassDefined = false;
 };
-
-// Saves bytes to a file, making its folders; false when that fails.
-bool SaveFile(const std::string& path, const std::string& bytes);
 
 }  // namespace velmora::tools

@@ -204,6 +204,17 @@ bool PmDBUtil::ReadTypedText(std::string& text)
     return true;
 }
 
+bool PmDBUtil::ReadUnusedInt()
+{
+    std::int32_t unused = 0;
+    return ReadTypedInt(unused);
+}
+
+bool PmDBUtil::ReadUnusedText()
+{
+    return ReadTypedText(mScratch);
+}
+
 bool PmDBUtil::ReadTypedDouble(double& value)
 {
     std::int32_t tag = 0;

@@ -82,6 +82,9 @@ public:
         text = mScratch;
         return true;
     }
+    // A field read only to keep the file position.
+    bool ReadUnusedInt();
+    bool ReadUnusedText();
     // Any tag, then 8 bytes.
     bool ReadTypedDouble(double& value);
     bool ReadExtField(PalmExtField& field);

@@ -3,7 +3,6 @@
 #include "palm/PalmUsers.h"
 
 #include "diagnostics/CxDebugUtil.h"
-#include "platform/WindowsPath.h"
 
 namespace velmora::palm {
 namespace {
@@ -28,13 +27,12 @@ constexpr CategoryTexts kCategoryTexts{
 
 bool PmEarlyFile::LoadByUser(std::uint32_t userId)
 {
-    std::string folder;
-    if (!GetUserDataPath(userId, folder)) {
+    std::string path;
+    if (!GetUserDataFile(userId, mKind.subfolder, mKind.file, path)) {
         if (mKind.noUserLine != nullptr)
             VL_LOG(CxDebugUtil::kError, mKind.load.unit, mKind.noUserLine, static_cast<int>(userId));
         return false;
     }
-    const std::string path = platform::ResolveNoCase(folder + mKind.subfolder + "/" + mKind.file);
     if (mKind.byUserLine != nullptr)
         VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, mKind.byUserLine, static_cast<int>(userId), path.c_str());
     return LoadFile(path);
@@ -164,12 +162,6 @@ void PmEarlyFile::LogRecordError()
 {
     VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Damaged record at file position %d; the records before it are kept.",
            static_cast<int>(GetFilePosition()));
-}
-
-bool PmEarlyFile::ReadUnusedInt()
-{
-    std::int32_t unused = 0;
-    return ReadTypedInt(unused);
 }
 
 }  // namespace velmora::palm

@@ -55,7 +55,6 @@ protected:
     bool ReadRecordCount(std::uint32_t& records);
     void LogUnknownField(std::size_t index);
     void LogRecordError();
-    bool ReadUnusedInt();
     std::int32_t FieldsPerRow() const { return mFieldsPerRow; }
 
     const EarlyFileKind& mKind;

@@ -5,7 +5,6 @@
 #include "diagnostics/CxDebugUtil.h"
 #include "platform/HexDump.h"
 
-#include "platform/WindowsPath.h"
 
 #include <algorithm>
 #include <cstring>
@@ -35,12 +34,11 @@ constexpr CategoryTexts kCategoryTexts{
 bool PmExFile::LoadByUser(std::uint32_t userId)
 {
     VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, mKind.byUserLine, static_cast<int>(userId));
-    std::string folder;
-    if (!GetUserDataPath(userId, folder)) {
+    std::string path;
+    if (!GetUserDataFile(userId, mKind.subfolder, mKind.file, path)) {
         VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to get user database path by user ID.");
         return false;
     }
-    const std::string path = platform::ResolveNoCase(folder + mKind.subfolder + "/" + mKind.file);
     VL_LOG(CxDebugUtil::kInfo, mKind.load.unit, "Get user file successfully, try loading file:%s", path.c_str());
     return LoadFile(path);
 }
@@ -184,18 +182,6 @@ std::string PmExFile::CategoryName(std::int32_t id) const
     std::string name;
     GetCategoryName(id, name);
     return name;
-}
-
-bool PmExFile::ReadUnusedInt()
-{
-    std::int32_t unused = 0;
-    return ReadTypedInt(unused);
-}
-
-bool PmExFile::ReadUnusedText()
-{
-    Text<32> unused;
-    return ReadTypedText(unused);
 }
 
 bool PmExFile::ReadHeadField(PmExRecordHead& head, std::size_t index)

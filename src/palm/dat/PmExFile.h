@@ -79,8 +79,6 @@ protected:
             categoryName = CategoryName(head.CategoryId);
         return true;
     }
-    bool ReadUnusedInt();
-    bool ReadUnusedText();
 
     const ExFileKind& mKind;
     Schema mSchema;

@@ -6,7 +6,6 @@
 
 #include "diagnostics/CxDebugUtil.h"
 #include "platform/CodePage.h"
-#include "platform/WindowsPath.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -193,12 +192,11 @@ std::string PmDBEx2Util::CategoryName(std::int32_t id) const
 bool PmDBEx2Util::LoadByUser(std::uint32_t userId)
 {
     VL_LOG(CxDebugUtil::kInfo, mKind.unit, mKind.byUserLine, static_cast<int>(userId));
-    std::string folder;
-    if (!GetUserDataPath(userId, folder)) {
+    std::string path;
+    if (!GetUserDataFile(userId, mKind.subfolder, mKind.file, path)) {
         VL_LOG(CxDebugUtil::kError, mKind.unit, "Failed to get user database path by user ID.");
         return false;
     }
-    const std::string path = platform::ResolveNoCase(folder + mKind.subfolder + "/" + mKind.file);
     VL_LOG(CxDebugUtil::kInfo, mKind.unit, "Get user file successfully, try loading file:%s", path.c_str());
     return LoadFile(path);
 }
