@@ -65,6 +65,7 @@ void VisitKeys(AppSettings& s, Keys& keys)
 
     keys.Int("OLMode", s.OLMode, 1);
     keys.String("OLAppName", s.OLAppName);
+    keys.String("OLDataFile", s.OLDataFile);
 
     for (auto [prefix, ids] : {std::pair{"ACTCustomID", &s.ACTCustomID}, std::pair{"GGCustomID", &s.GGCustomID},
                                std::pair{"LNCustomID", &s.LNCustomID}, std::pair{"OLCustomID", &s.OLCustomID},

@@ -57,6 +57,7 @@ struct AppSettings {
 
     int OLMode = 1;
     Text<260> OLAppName;
+    Text<260> OLDataFile;  // the Outlook data file (.pst, .ost) the stand-in Outlook reads
 
     int PDUserID = 0;
     bool PDUseAddrFile = false;
