@@ -9,7 +9,13 @@
 #include "connectors/google/CxGAddrUtil.h"
 #include "connectors/google/CxGDateUtil.h"
 #include "diagnostics/CxDebugUtil.h"
+#include "outlook/OlAddrUtil.h"
+#include "outlook/OlDateUtil.h"
+#include "outlook/OlNoteUtil.h"
+#include "outlook/OlTaskUtil.h"
+#include "outlook/standin/StandInOutlook.h"
 #include "palm/PmInfo.h"
+#include "platform/WindowsPath.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -122,6 +128,38 @@ auto PalmLoad(Slot<FrontEnd>& (*slotOf)(Session&), bool AppSettings::*useFile,
     };
 }
 
+// The stand-in Outlook serves the configured data file. When the file changed, the readers of
+// the old one leave (the Outlook session ends with them), so the new file is read.
+void ServeOutlookDataFile(AppContext& app)
+{
+    const std::string configured(app.Settings.OLDataFile.view());
+    const std::string path = platform::MapWindowsPath(configured).value_or(configured);
+    if (outlook::standin::ConfigureStandInOutlook(path))
+        app.Session.Outlook.Reset();
+}
+
+// An Outlook reader, connected when made. A reader whose connection failed (no data file, or one
+// that could not be read) is made anew, so that a corrected data file is read without restarting
+// the wizard.
+template <class Reader>
+auto OutlookLoad(Slot<Reader>& (*slotOf)(Session&))
+{
+    return [slotOf](AppContext& app, UiHost& ui, const std::string&, std::string&) {
+        ServeOutlookDataFile(app);
+        Slot<Reader>& slot = slotOf(app.Session);
+        if (slot && !slot->IsConnected())
+            slot.reset();
+        outlook::standin::SetStandInUi(&ui);
+        if constexpr (std::is_same_v<Reader, outlook::OlAddrUtil>)
+            ApplyFieldMapping(app, AppType::Outlook);  // makes the reader with its mapping slots
+        else if (!slot)
+            slot = MakeSlot<Reader>();
+        const bool loaded = slot->Load();
+        outlook::standin::SetStandInUi(nullptr);
+        return loaded;
+    };
+}
+
 const AppLoader* LoaderOf(int appType)
 {
     static const AppLoader kAct{
@@ -155,10 +193,14 @@ const AppLoader* LoaderOf(int appType)
     static const AppLoader kOutlook{
         "Loading information from Outlook ...",
         {
-            {Contacts, "Loading Outlook Contacts ...", "Failed to load Outlook Contacts information.", nullptr, unavailable("Outlook")},
-            {Calendar, "Loading Outlook Calendar ...", "Failed to load Outlook Calendar information.", nullptr, unavailable("Outlook")},
-            {Tasks, "Loading Outlook Tasks ...", "Failed to load Outlook Task information.", nullptr, unavailable("Outlook")},
-            {Notes, "Loading Outlook Notes ...", "Failed to load Outlook Notes information.", nullptr, unavailable("Outlook")},
+            {Contacts, "Loading Outlook Contacts ...", "Failed to load Outlook Contacts information.", nullptr,
+             OutlookLoad<outlook::OlAddrUtil>([](Session& s) -> auto& { return s.Outlook.Addr; })},
+            {Calendar, "Loading Outlook Calendar ...", "Failed to load Outlook Calendar information.", nullptr,
+             OutlookLoad<outlook::OlDateUtil>([](Session& s) -> auto& { return s.Outlook.Date; })},
+            {Tasks, "Loading Outlook Tasks ...", "Failed to load Outlook Task information.", nullptr,
+             OutlookLoad<outlook::OlTaskUtil>([](Session& s) -> auto& { return s.Outlook.Task; })},
+            {Notes, "Loading Outlook Notes ...", "Failed to load Outlook Notes information.", nullptr,
+             OutlookLoad<outlook::OlNoteUtil>([](Session& s) -> auto& { return s.Outlook.Note; })},
         }};
     static const AppLoader kLotus{
         "Loading information from Lotus Notes ...",
@@ -285,6 +327,13 @@ void ApplyFieldMapping(AppContext& app, int sourceApp)
             slot = MakeSlot<connectors::CxGAddrUtil>();
         for (std::size_t n = 0; n < s.GGCustomID.size(); ++n)
             slot->SetMappedField(n, s.GGCustom ? s.GGCustomID[n] : 0);
+    } else if (sourceApp == AppType::Outlook) {
+        ServeOutlookDataFile(app);
+        auto& slot = app.Session.Outlook.Addr;
+        if (!slot)
+            slot = MakeSlot<outlook::OlAddrUtil>();
+        for (std::size_t n = 0; n < s.OLCustomID.size(); ++n)
+            slot->SetMappedField(n, s.OLCustom ? s.OLCustomID[n] : 0);
     } else if (sourceApp == AppType::PalmDesktop) {
         auto& slot = app.Session.Palm.Addr;
         if (!slot)

@@ -1,0 +1,232 @@
+#include "PstWire.h"
+
+#include <cstring>
+
+namespace velmora::outlook::standin {
+namespace {
+
+constexpr std::string_view kMagic = "VPST";
+constexpr std::uint8_t kVersion = 1;
+
+class Writer {
+public:
+    void Bytes(std::string_view bytes) { mOut.append(bytes); }
+    void U8(std::uint8_t v) { mOut.push_back(static_cast<char>(v)); }
+    void U16(std::uint16_t v)
+    {
+        U8(static_cast<std::uint8_t>(v));
+        U8(static_cast<std::uint8_t>(v >> 8));
+    }
+    void U32(std::uint32_t v)
+    {
+        U16(static_cast<std::uint16_t>(v));
+        U16(static_cast<std::uint16_t>(v >> 16));
+    }
+    void Counted(std::string_view bytes)
+    {
+        U32(static_cast<std::uint32_t>(bytes.size()));
+        Bytes(bytes);
+    }
+    std::string Take() { return std::move(mOut); }
+
+private:
+    std::string mOut;
+};
+
+void WriteSet(Writer& w, const PstPropertySet& set)
+{
+    w.U32(static_cast<std::uint32_t>(set.size()));
+    for (const PstProperty& p : set) {
+        w.U8(static_cast<std::uint8_t>(p.Key.Kind));
+        switch (p.Key.Kind) {
+        case PstKeyKind::Tag: w.U16(p.Key.Tag); break;
+        case PstKeyKind::NamedNumber:
+            w.Bytes({reinterpret_cast<const char*>(p.Key.Set.data()), p.Key.Set.size()});
+            w.U32(p.Key.Number);
+            break;
+        case PstKeyKind::NamedString: {
+            w.Bytes({reinterpret_cast<const char*>(p.Key.Set.data()), p.Key.Set.size()});
+            w.U32(static_cast<std::uint32_t>(p.Key.Name.size() * 2));
+            for (char16_t c : p.Key.Name)
+                w.U16(static_cast<std::uint16_t>(c));
+            break;
+        }
+        case PstKeyKind::RtfText:
+        case PstKeyKind::Identifier: break;
+        }
+        w.U16(p.Type);
+        w.Counted(p.Value);
+    }
+}
+
+// Reads from the answer, failing (for good) at the first read past its end.
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : mBytes(bytes) {}
+
+    bool Ok() const { return mOk; }
+    std::size_t Left() const { return mBytes.size() - mPos; }
+
+    std::string_view Bytes(std::size_t n)
+    {
+        if (!mOk || n > Left()) {
+            mOk = false;
+            return {};
+        }
+        const std::string_view out = mBytes.substr(mPos, n);
+        mPos += n;
+        return out;
+    }
+    std::uint8_t U8()
+    {
+        const std::string_view b = Bytes(1);
+        return b.empty() ? 0 : static_cast<std::uint8_t>(b[0]);
+    }
+    std::uint16_t U16()
+    {
+        const std::uint16_t low = U8();
+        return static_cast<std::uint16_t>(low | (U8() << 8));
+    }
+    std::uint32_t U32()
+    {
+        const std::uint32_t low = U16();
+        return low | (static_cast<std::uint32_t>(U16()) << 16);
+    }
+    std::string_view Counted() { return Bytes(U32()); }
+    // A count of entries each at least `minimum` bytes long, refused when the bytes left
+    // cannot hold them.
+    bool Count(std::uint32_t& n, std::size_t minimum)
+    {
+        n = U32();
+        if (mOk && n > Left() / minimum)
+            mOk = false;
+        return mOk;
+    }
+    void Fail() { mOk = false; }
+
+private:
+    std::string_view mBytes;
+    std::size_t mPos = 0;
+    bool mOk = true;
+};
+
+void ReadGuid(Reader& r, Guid& guid)
+{
+    const std::string_view b = r.Bytes(guid.size());
+    if (r.Ok())
+        std::memcpy(guid.data(), b.data(), guid.size());
+}
+
+bool ReadSet(Reader& r, PstPropertySet& set)
+{
+    std::uint32_t count = 0;
+    if (!r.Count(count, 7))  // the smallest property: kind, tag, type, length 0 ... at least 7 bytes
+        return false;
+    set.resize(count);
+    for (PstProperty& p : set) {
+        const std::uint8_t kind = r.U8();
+        switch (kind) {
+        case static_cast<std::uint8_t>(PstKeyKind::Tag): p.Key.Tag = r.U16(); break;
+        case static_cast<std::uint8_t>(PstKeyKind::NamedNumber):
+            ReadGuid(r, p.Key.Set);
+            p.Key.Number = r.U32();
+            break;
+        case static_cast<std::uint8_t>(PstKeyKind::NamedString): {
+            ReadGuid(r, p.Key.Set);
+            const std::string_view name = r.Counted();
+            if (name.size() % 2 != 0)
+                r.Fail();
+            for (std::size_t i = 0; r.Ok() && i + 1 < name.size(); i += 2)
+                p.Key.Name.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(name[i]) |
+                                                           (static_cast<std::uint8_t>(name[i + 1]) << 8)));
+            break;
+        }
+        case static_cast<std::uint8_t>(PstKeyKind::RtfText):
+        case static_cast<std::uint8_t>(PstKeyKind::Identifier): break;
+        default: r.Fail(); break;
+        }
+        p.Key.Kind = static_cast<PstKeyKind>(kind);
+        p.Type = r.U16();
+        p.Value = std::string(r.Counted());
+        if (!r.Ok())
+            return false;
+    }
+    return r.Ok();
+}
+
+}  // namespace
+
+std::string EncodeStore(const PstStore& store)
+{
+    Writer w;
+    w.Bytes(kMagic);
+    w.U8(kVersion);
+    w.U8(0);
+    w.Counted(store.RecordKey);
+    w.U32(static_cast<std::uint32_t>(store.Folders.size()));
+    for (const PstFolder& folder : store.Folders) {
+        w.U8(static_cast<std::uint8_t>(folder.Kind));
+        WriteSet(w, folder.Properties);
+        w.U32(static_cast<std::uint32_t>(folder.Items.size()));
+        for (const PstPropertySet& item : folder.Items)
+            WriteSet(w, item);
+    }
+    return w.Take();
+}
+
+std::string EncodeError(std::string_view error)
+{
+    Writer w;
+    w.Bytes(kMagic);
+    w.U8(kVersion);
+    w.U8(1);
+    w.Counted(error);
+    return w.Take();
+}
+
+bool DecodeStore(std::string_view bytes, PstStore& store, std::string& error)
+{
+    store = PstStore{};
+    Reader r(bytes);
+    if (r.Bytes(kMagic.size()) != kMagic || r.U8() != kVersion) {
+        error = "the data file reader gave no answer";
+        return false;
+    }
+    const std::uint8_t status = r.U8();
+    if (status == 1) {
+        const std::string_view text = r.Counted();
+        error = r.Ok() ? std::string(text) : "the data file reader's error is damaged";
+        return false;
+    }
+    std::uint32_t folders = 0;
+    if (status == 0) {
+        store.RecordKey = std::string(r.Counted());
+        r.Count(folders, 9);  // kind, an empty property set, no items
+    } else {
+        r.Fail();
+    }
+    store.Folders.resize(r.Ok() ? folders : 0);
+    for (PstFolder& folder : store.Folders) {
+        const std::uint8_t kind = r.U8();
+        if (kind < 1 || kind > 4)
+            r.Fail();
+        folder.Kind = static_cast<PstFolderKind>(kind);
+        std::uint32_t items = 0;
+        if (!ReadSet(r, folder.Properties) || !r.Count(items, 4))
+            break;
+        folder.Items.resize(items);
+        for (PstPropertySet& item : folder.Items)
+            if (!ReadSet(r, item))
+                break;
+        if (!r.Ok())
+            break;
+    }
+    if (!r.Ok() || r.Left() != 0) {
+        store = PstStore{};
+        error = "the data file reader's answer is damaged";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace velmora::outlook::standin
