@@ -5,6 +5,8 @@
 #include "diagnostics/CxDebugUtil.h"
 #include "model/CxDateTime.h"
 
+#include <cmath>
+
 namespace velmora::outlook {
 namespace {
 
@@ -24,8 +26,13 @@ constexpr WalkTexts kTexts{
 // minutes before the start since.
 std::int32_t ReminderMinutes(const OlDateRec& r, std::int32_t versionCode)
 {
-    if (versionCode <= 3)
-        return r.ReminderTime > 0 ? static_cast<std::int32_t>((r.Start - r.ReminderTime) * 24 * 60) : 0;
+    if (versionCode <= 3) {
+        if (r.ReminderTime <= 0)
+            return 0;
+        // Whole seconds first: a quarter of an hour is 14.99999 minutes as a difference of dates.
+        const long long seconds = std::llround((r.Start - r.ReminderTime) * 86400.0);
+        return static_cast<std::int32_t>(seconds / 60);
+    }
     return r.ReminderSet != 0 ? r.ReminderMinutesBeforeStart : 0;
 }
 

@@ -2,8 +2,8 @@
 
 #include "palmdat/PalmDatWriter.h"
 
-#include "diagnostics/CxDebugUtil.h"
-#include "support/TempDir.h"
+#include "support/LoggedFiles.h"
+#include "support/SharedFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,51 +11,8 @@
 
 namespace velmora::testing {
 
-// A temporary folder for Palm files and the debug log, which every line is written to.
-class PalmFiles : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        auto& log = diagnostics::CxDebugUtil::Instance();
-        log.SetFolder(mDir.Path());
-        log.SetEnabled(true);
-        log.SetLevel(3);
-    }
-    void TearDown() override
-    {
-        auto& log = diagnostics::CxDebugUtil::Instance();
-        log.SetEnabled(false);
-        log.SetFolder("./");
-    }
+// A temporary folder for Palm files and the debug log.
+class PalmFiles : public LoggedFiles {};
 
-    // Writes the bytes to a file of that name in the folder and returns its path.
-    std::string Put(const std::string& name, const std::string& bytes)
-    {
-        const std::string path = mDir.Path() + name;
-        WriteFile(path, bytes);
-        return path;
-    }
-    std::string Log() const { return ReadFile(mDir.Path() + "appdebug.log"); }
-    bool Logged(const std::string& text) const { return Log().find(text) != std::string::npos; }
-    std::size_t TimesLogged(const std::string& text) const
-    {
-        const std::string log = Log();
-        std::size_t count = 0;
-        for (auto at = log.find(text); at != std::string::npos; at = log.find(text, at + 1))
-            ++count;
-        return count;
-    }
-    const std::string& Folder() const { return mDir.Path(); }
-
-private:
-    TempDir mDir;
-};
-
-// The shared fixtures folder beside the project, or empty when it is not there.
-inline std::string SharedFixture(const std::string& relative)
-{
-    const std::string path = std::string(VELMORA_SOURCE_DIR) + "/../shared/fixtures/" + relative;
-    return std::filesystem::exists(path) ? path : std::string();
-}
 
 }  // namespace velmora::testing
