@@ -3,11 +3,13 @@
 # (user "demo", password "demo") with sample contacts, calendar entries, to-dos and notes; a
 # Google account demo@example.org (password "demo") whose contacts and calendar overlap them
 # (some new, some different, some the same); a Palm Desktop 4.1.4 folder with the user "Demo"
-# (contacts, calendar, to-dos and memos) and the registry file that names it; and the settings
-# that point at all of them, with the passwords saved. The source is Google, or Palm Desktop
-# when the third argument is "palm"; "palm6" makes the Palm Desktop folder one of Palm Desktop
-# 6.2, whose user keeps the same records in Access databases.
-#   make-demo.sh BIN-FOLDER DATA-HOME [google|palm|palm6]
+# (contacts, calendar, to-dos and memos) and the registry file that names it; an Outlook data
+# file (contacts with user-defined fields, recurring appointments of every kind, tasks of every
+# status, notes of every colour); and the settings that point at all of them, with the
+# passwords saved. The source is Google, or Palm Desktop when the third argument is "palm";
+# "palm6" makes the Palm Desktop folder one of Palm Desktop 6.2, whose user keeps the same
+# records in Access databases; "outlook" starts on Outlook.
+#   make-demo.sh BIN-FOLDER DATA-HOME [google|palm|palm6|outlook]
 set -euo pipefail
 bin=$1
 home=$2
@@ -16,6 +18,7 @@ palm_demo=demo
 case "${3:-google}" in
   palm) source_app=5 ;;
   palm6) source_app=5; palm_demo=demo6 ;;
+  outlook) source_app=3 ;;
 esac
 data="$home/corvane/VLACT"
 account="$data/GoogleAccounts/demo@example.org"
@@ -99,6 +102,7 @@ END:VCALENDAR
 ICS
 
 "$bin/velmora-palmdat" "$palm_demo" "$home/Palm"
+"$bin/velmora-pst" demo "$home/Outlook Files/Demo.pst"
 cat > "$data/registry.reg" <<REG
 Windows Registry Editor Version 5.00
 
@@ -119,6 +123,7 @@ GGSaveEmail=1
 GGEmail=demo@example.org
 GGSavePassword=1
 GGPassword=ZGVtbw==
+OLDataFile=$home/Outlook Files/Demo.pst
 INI
 chmod 600 "$data/VLACT.ini"
 echo "Demo data made in $home"

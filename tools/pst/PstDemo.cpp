@@ -59,7 +59,13 @@ std::vector<PstFolderSpec> DemoOutlookFolders()
         .Set(u"BusinessAddressPostalCode", u"98052")
         .Set(u"BusinessAddressCountry", u"USA");
     PstItem bob = Contact(u"Bob", u"Marsh", u"bob@brix.example", u"Brix & Sons Ltd");
-    bob.Set(u"JobTitle", u"Buyer").Set(u"BusinessTelephoneNumber", u"555-0142");
+    bob.Set(u"JobTitle", u"Buyer")
+        .Set(u"BusinessTelephoneNumber", u"555-0142")
+        .Set(u"BusinessAddressStreet", u"7 Harbour Road")
+        .Set(u"BusinessAddressCity", u"Springfield")
+        .Set(u"BusinessAddressState", u"WA")
+        .Set(u"BusinessAddressPostalCode", u"98052")
+        .Set(u"BusinessAddressCountry", u"USA");
     bob.UserField(u"Account manager", u"Gina").UserField(u"Region", u"North-West").UserField(u"Visits", 4);
     PstItem dora = Contact(u"Dora", u"Kim", u"dora.kim@example.org", u"Kim Design");
     dora.Set(u"MobileTelephoneNumber", u"555-0199")
