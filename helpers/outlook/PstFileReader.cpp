@@ -97,6 +97,7 @@ PstPropertySet PropertiesOf(libpff_item_t* item)
                 std::uint8_t kind = 0;
                 libpff_name_to_id_map_entry_get_type(named, &kind, nullptr);
                 libpff_name_to_id_map_entry_get_guid(named, p.Key.Set.data(), p.Key.Set.size(), nullptr);
+                p.Key.Tag = 0;  // a named property's identifier means nothing outside this file
                 if (kind == LIBPFF_NAME_TO_ID_MAP_ENTRY_TYPE_NUMERIC) {
                     p.Key.Kind = PstKeyKind::NamedNumber;
                     libpff_name_to_id_map_entry_get_number(named, &p.Key.Number, nullptr);

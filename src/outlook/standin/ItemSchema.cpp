@@ -36,7 +36,7 @@ constexpr std::uint16_t kBody = 0x1000;
 constexpr SchemaEntry kCommon[] = {
     T(u"EntryID", 0, ValueAs::EntryId),
     T(u"Body", kBody, ValueAs::Body),
-    T(u"Subject", 0x0037),
+    T(u"Subject", 0x0037, ValueAs::Subject),
     S(u"Categories", PS_PUBLIC_STRINGS, u"Keywords", ValueAs::Keywords),
     T(u"CreationTime", 0x3007, ValueAs::LocalTime),
     T(u"LastModificationTime", 0x3008, ValueAs::LocalTime),
@@ -382,6 +382,14 @@ Variant ValueOf(const SchemaEntry& e, const PstPropertySet& item, const ItemCont
     switch (e.As) {
     case ValueAs::Text:
         return p->Type == PtypString || p->Type == PtypString8 ? Variant::Bstr(TextOf(*p)) : Variant{};
+    case ValueAs::Subject: {
+        if (p->Type != PtypString && p->Type != PtypString8)
+            return {};
+        std::u16string text = TextOf(*p);
+        if (text.size() >= 2 && text[0] == u'\x01')
+            text.erase(0, 2);  // the marker and the prefix's length; the prefix stays
+        return Variant::Bstr(std::move(text));
+    }
     case ValueAs::Long:
         if (p->Type == PtypInteger16 && p->Value.size() >= 2)
             return Variant::I4(static_cast<std::int16_t>(Le(std::string_view(p->Value).substr(0, 2))));

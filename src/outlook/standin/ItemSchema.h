@@ -36,6 +36,7 @@ constexpr std::uint16_t PtypInteger16 = 0x0002, PtypInteger32 = 0x0003, PtypFloa
 // How a stored value becomes the automation value Outlook reports.
 enum class ValueAs {
     Text,          // a string
+    Subject,       // a string that may start with 0x01 and the length of its prefix ("RE: ")
     Long,          // a 16- or 32-bit integer as VT_I4
     Bool,
     LocalTime,     // a UTC time as the local date and time

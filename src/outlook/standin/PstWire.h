@@ -25,7 +25,7 @@ struct PstKey {
     std::uint16_t Tag = 0;
     Guid Set{};
     std::uint32_t Number = 0;
-    std::u16string Name;
+    std::u16string Name{};
 
     friend bool operator==(const PstKey&, const PstKey&) = default;
 };
