@@ -1,5 +1,6 @@
 #include "LoadAndCompare.h"
 
+#include "OutlookDataFile.h"
 #include "SessionManagers.h"
 
 #include "connectors/act/CxACTAddrUtil.h"
@@ -15,7 +16,6 @@
 #include "outlook/OlTaskUtil.h"
 #include "outlook/standin/StandInOutlook.h"
 #include "palm/PmInfo.h"
-#include "platform/WindowsPath.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -132,9 +132,7 @@ auto PalmLoad(Slot<FrontEnd>& (*slotOf)(Session&), bool AppSettings::*useFile,
 // the old one leave (the Outlook session ends with them), so the new file is read.
 void ServeOutlookDataFile(AppContext& app)
 {
-    const std::string configured(app.Settings.OLDataFile.view());
-    const std::string path = platform::MapWindowsPath(configured).value_or(configured);
-    if (outlook::standin::ConfigureStandInOutlook(path))
+    if (outlook::standin::ConfigureStandInOutlook(OutlookDataFilePath(app.Settings.OLDataFile.view())))
         app.Session.Outlook.Reset();
 }
 

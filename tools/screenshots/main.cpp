@@ -1,7 +1,7 @@
 // velmora-screenshots: walks the wizard along the Google path on the data folder of the
 // environment (the demo) and saves a picture of the window at each step, plus the debug options
-// and field mapping dialogs, the other sources' option pages and the Palm Desktop path, into the
-// folder given.
+// and field mapping dialogs, the other sources' option pages, the Outlook path (options, preview,
+// field mapping) and the Palm Desktop path, into the folder given.
 //   velmora-screenshots OUTPUT-FOLDER
 #include "core/AppCommon.h"
 #include "ui/TfmMain.h"
@@ -9,6 +9,7 @@
 #include "ui/dialogs/TfmDebug.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QPixmap>
 #include <QLineEdit>
@@ -90,9 +91,20 @@ int main(int argc, char** argv)
     Save(window, folder, "9-lotus-options-2");
     window.RestartWizard();
     window.findChild<QRadioButton*>("rbtnOL")->click();
+    for (const char* type : {"cbTask", "cbNote"})
+        window.findChild<QCheckBox*>(type)->setChecked(true);
     next->click();
     next->click();
     Save(window, folder, "10-outlook-options");
+    next->click();
+    Save(window, folder, "10-outlook-preview");
+    const bool outlookPathDone = window.PageIndex() == 3 && !refused;
+    app.Settings.OLCustom = true;
+    app.Settings.OLCustomID[0] = 19;
+    ui::TfmAddrFieldMap outlookMap(app.Settings, &window);
+    outlookMap.show();
+    Save(outlookMap, folder, "10-outlook-field-mapping");
+    outlookMap.close();
 
     // Palm Desktop: its option page and the demo user's records.
     window.RestartWizard();
@@ -108,5 +120,5 @@ int main(int argc, char** argv)
     ui::TfmAddrFieldMap palmMap(app.Settings, &window);
     palmMap.show();
     Save(palmMap, folder, "13-palm-field-mapping");
-    return googlePathDone && palmPathDone ? 0 : 1;
+    return googlePathDone && outlookPathDone && palmPathDone ? 0 : 1;
 }

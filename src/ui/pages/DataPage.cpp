@@ -116,8 +116,16 @@ bool DataPage::UpdateData(bool leaving)
     return true;
 }
 
+// The Outlook page shows the readers' records only in Outlook mode 1.
+bool DataPage::Served() const
+{
+    return mSource != core::AppType::Outlook || mContext.app.Settings.OLMode == 1;
+}
+
 void DataPage::Refresh()
 {
+    if (!Served())
+        return;
     // Lotus Notes, Outlook and Palm Desktop are read again and marked again against the ACT!
     // records already loaded; Google's lists are rebuilt from what is loaded.
     if (mSource != core::AppType::Google)
@@ -141,6 +149,10 @@ void DataPage::Build(Sheet sheet)
     const core::AppSettings& s = mContext.app.Settings;
     QTreeWidget* list = mLists[sheet];
     const auto fill = [&](auto* manager) {
+        if (!Served()) {
+            list->clear();
+            return;
+        }
         if (manager == nullptr)
             return;
         list->setUpdatesEnabled(false);

@@ -30,6 +30,7 @@ private:
     enum Sheet { Addr, Date, Task, Note };
     void Build(Sheet sheet);
     void BuildVisible();
+    bool Served() const;
     bool SheetShown(Sheet sheet) const;
     template <class Check>
     void CheckRows(Check check);

@@ -4,6 +4,7 @@
 #include "ui/Widgets.h"
 
 #include "core/LoadAndCompare.h"
+#include "core/OutlookDataFile.h"
 #include "core/SessionManagers.h"
 #include "platform/AppDetection.h"
 
@@ -165,10 +166,18 @@ TfmOLOption::TfmOLOption(WizardContext& context, QWidget* parent) : WizardPage(c
     grid->addWidget(browse, 1, 2);
     grid->addWidget(Named(new QLabel("Outlook Version:", this), "Label4"), 2, 0);
     grid->addWidget(lblOLVersion = Named(new QLabel(this), "lblOLVersion"), 2, 1);
-    grid->setRowStretch(3, 1);
+    grid->addWidget(Named(new QLabel("Outlook data file:", this), "Label5"), 3, 0);
+    grid->addWidget(edtOLDataFile = Named(new QLineEdit(this), "edtOLDataFile"), 3, 1);
+    auto* browseData = BrowseButton("btnOLDataBrowse", this);
+    grid->addWidget(browseData, 3, 2);
+    grid->setRowStretch(4, 1);
     edtOLPath->setMaxLength(259);
+    edtOLDataFile->setMaxLength(259);
     connect(browse, &QPushButton::clicked, this, [this] {
         BrowseInto(this, edtOLPath, Detect(platform::GetOutlookExePath), "Outlook executable file (outlook.exe) (*.exe)");
+    });
+    connect(browseData, &QPushButton::clicked, this, [this] {
+        BrowseInto(this, edtOLDataFile, core::DefaultOutlookDataFile(), "Outlook Data Files (*.pst *.ost)");
     });
 }
 
@@ -180,13 +189,24 @@ bool TfmOLOption::UpdateData(bool leaving)
             s.OLAppName = Detect(platform::GetOutlookExePath);
         edtOLPath->setText(ToQt(s.OLAppName.view()));
         ShowVersion(lblOLVersion, Detect(platform::GetOutlookVersion), "Unknown");
+        if (s.OLDataFile.empty())
+            s.OLDataFile = core::DefaultOutlookDataFile();
+        edtOLDataFile->setText(ToQt(s.OLDataFile.view()));
         return true;
     }
-    if (edtOLPath->text().isEmpty()) {
+    // A data file stands in for the Outlook program: either one lets the page go on.
+    const std::string dataFile = FromQt(edtOLDataFile->text());
+    if (edtOLPath->text().isEmpty() && dataFile.empty()) {
         Error("Invalid path for outlook.exe. Outlook executable not found.");
         return false;
     }
+    if (!dataFile.empty() && !core::OutlookDataFileExists(dataFile)) {
+        Error(ToQt("The Outlook data file " + dataFile + " cannot be found."));
+        edtOLDataFile->setFocus();
+        return false;
+    }
     s.OLAppName = FromQt(edtOLPath->text());
+    s.OLDataFile = dataFile;
     return core::LoadAndCompare(mContext.app, mContext.ui, parentWidget(), core::AppType::Outlook, core::AppType::Act);
 }
 

@@ -52,6 +52,7 @@ public:
 private:
     QLineEdit* edtOLPath;
     QLabel* lblOLVersion;
+    QLineEdit* edtOLDataFile;
 };
 
 }  // namespace velmora::ui
