@@ -188,8 +188,17 @@ private slots:
         Next(window);
         QCOMPARE(window.PageIndex(), 2);
         Find<QLineEdit>(window, "edtOLPath")->clear();
+        Find<QLineEdit>(window, "edtOLDataFile")->clear();
         Next(window);
         QTRY_COMPARE(mMessages.value(0), QString("Error|Invalid path for outlook.exe. Outlook executable not found."));
+        // A data file stands in for the program, but it has to be there.
+        auto* dataFile = Find<QLineEdit>(window, "edtOLDataFile");
+        dataFile->setText("/nonexistent/Outlook.pst");
+        Next(window);
+        QTRY_COMPARE(mMessages.value(1), QString("Error|The Outlook data file /nonexistent/Outlook.pst cannot be found."));
+        QCOMPARE(window.focusWidget(), static_cast<QWidget*>(dataFile));
+        QCOMPARE(window.PageIndex(), 2);
+        dataFile->clear();
         Find<QPushButton>(window, "btnPrev")->click();
         Find<QPushButton>(window, "btnPrev")->click();
         Find<QRadioButton>(window, "rbtnLN")->click();
@@ -197,7 +206,7 @@ private slots:
         Next(window);
         Find<QLineEdit>(window, "edtNotesPath")->clear();
         Next(window);
-        QTRY_COMPARE(mMessages.value(1),
+        QTRY_COMPARE(mMessages.value(2),
                      QString("Error|Invalid path for Lotus Notes note.exe. Lotus Notes executable not found."));
         QCOMPARE(Find<QLabel>(window, "lblNotesVersion")->text(), QString("Unknown"));
         QCOMPARE(window.PageIndex(), 2);
