@@ -22,6 +22,7 @@ constexpr std::uint16_t kIpmContactEntryId = 0x36D1;
 constexpr std::uint16_t kIpmNoteEntryId = 0x36D3;
 constexpr std::uint16_t kIpmTaskEntryId = 0x36D4;
 constexpr std::uint32_t kPtypBinary = 0x0102;
+constexpr std::uint32_t kNodeTypeNormalMessage = 0x04;  // the low five bits of a node identifier
 
 struct DefaultFolder {
     PstFolderKind Kind;
@@ -225,13 +226,18 @@ PstFolder ReadFolder(libpff_item_t* folder, PstFolderKind kind)
     PstFolder out;
     out.Kind = kind;
     out.Properties = PropertiesOf(folder);
+    // The folder's items as the node tree holds them, in order: going through the contents
+    // table instead looks every message up among all of the folder's nodes, which costs the
+    // square of their number.
     int count = 0;
-    if (libpff_folder_get_number_of_sub_messages(folder, &count, nullptr) != 1)
+    if (libpff_item_get_number_of_sub_items(folder, &count, nullptr) != 1)
         return out;
     for (int i = 0; i < count; ++i) {
-        Item message;
-        if (libpff_folder_get_sub_message(folder, i, message.out(), nullptr) == 1)
-            out.Items.push_back(MessageProperties(message.get()));
+        Item sub;
+        std::uint32_t id = 0;
+        if (libpff_item_get_sub_item(folder, i, sub.out(), nullptr) == 1 &&
+            libpff_item_get_identifier(sub.get(), &id, nullptr) == 1 && (id & 0x1F) == kNodeTypeNormalMessage)
+            out.Items.push_back(MessageProperties(sub.get()));
     }
     return out;
 }

@@ -60,7 +60,7 @@ HRESULT CDispCmd::FetchString(const char16_t* name, std::string& value)
         return hr;
     if (v.Type() != VT_BSTR)
         return S_FALSE;
-    value = v.AsBstr() ? platform::ToNarrow(*v.AsBstr()) : std::string();
+    value = v.AsBstr() != nullptr ? platform::ToNarrow(*v.AsBstr()) : std::string();
     return S_OK;
 }
 

@@ -40,6 +40,18 @@ PstKey KeyOf(const SchemaEntry& e)
     return key;
 }
 
+// A user-defined field: a property of the public-strings set named by the field's name.
+PstProperty UserProperty(std::u16string_view name, std::uint16_t type, std::string value)
+{
+    PstProperty p;
+    p.Key.Kind = PstKeyKind::NamedString;
+    p.Key.Set = PS_PUBLIC_STRINGS;
+    p.Key.Name = name;
+    p.Type = type;
+    p.Value = std::move(value);
+    return p;
+}
+
 const SchemaEntry& EntryOf(PstFolderKind kind, std::u16string_view name)
 {
     const auto index = SchemaIndexOf(kind, name);
@@ -146,14 +158,14 @@ PstItem& PstItem::SetDate(std::u16string_view name, double localDate)
 
 PstItem& PstItem::UserField(std::u16string_view name, std::u16string_view text)
 {
-    return Property({{PstKeyKind::NamedString, 0, PS_PUBLIC_STRINGS, 0, std::u16string(name)}, PtypString, Utf16(text)});
+    return Property(UserProperty(name, PtypString, Utf16(text)));
 }
 
 PstItem& PstItem::UserField(std::u16string_view name, std::int32_t value)
 {
     std::string data;
     Put(data, static_cast<std::uint32_t>(value), 4);
-    return Property({{PstKeyKind::NamedString, 0, PS_PUBLIC_STRINGS, 0, std::u16string(name)}, PtypInteger32, data});
+    return Property(UserProperty(name, PtypInteger32, data));
 }
 
 PstItem& PstItem::Recur(const RecurrencePattern& pattern)

@@ -665,8 +665,11 @@ std::string WritePst(const std::vector<PstFolderSpec>& folders)
         ndb.Node(tableNid(nid, kNidContentsTable), c.Data, c.Sub, 0);
     };
 
+    // Message identifiers are given from the last folder to the first: libpff places each node
+    // by searching the nodes placed before it, depth first, so a folder's messages are found
+    // fastest when the folders after it in the tree have theirs placed already.
     std::uint32_t nextMessage = 0x10000;
-    for (std::size_t i = 0; i < folders.size(); ++i) {
+    for (std::size_t i = folders.size(); i-- > 0;) {
         std::vector<std::uint32_t> messages;
         for (const PstMessage& m : folders[i].Messages) {
             const std::uint32_t nid = (nextMessage++ << 5) | kNidNormalMessage;

@@ -8,7 +8,7 @@ namespace velmora::outlook::dispatch {
 
 Variant::Variant(const Variant& other)
     : mType(other.mType), mInteger(other.mInteger), mDouble(other.mDouble), mString(other.mString),
-      mDispatch(other.mDispatch), mByRef(other.mByRef)
+      mNullString(other.mNullString), mDispatch(other.mDispatch), mByRef(other.mByRef)
 {
     if (mDispatch != nullptr)
         mDispatch->AddRef();
@@ -17,14 +17,16 @@ Variant::Variant(const Variant& other)
 Variant& Variant::operator=(const Variant& other)
 {
     if (this != &other) {
-        Variant copy(other);  // adds its reference before ours is released
+        if (other.mDispatch != nullptr)
+            other.mDispatch->AddRef();  // before ours is released: it may be the same object
         Clear();
-        mType = copy.mType;
-        mInteger = copy.mInteger;
-        mDouble = copy.mDouble;
-        mString = std::move(copy.mString);
-        mByRef = copy.mByRef;
-        mDispatch = std::exchange(copy.mDispatch, nullptr);
+        mType = other.mType;
+        mInteger = other.mInteger;
+        mDouble = other.mDouble;
+        mString = other.mString;
+        mNullString = other.mNullString;
+        mDispatch = other.mDispatch;
+        mByRef = other.mByRef;
     }
     return *this;
 }
@@ -81,6 +83,7 @@ Variant Variant::NullBstr()
 {
     Variant v;
     v.mType = VT_BSTR;
+    v.mNullString = true;
     return v;
 }
 
@@ -109,7 +112,8 @@ void Variant::Clear()
     mType = VT_EMPTY;
     mInteger = 0;
     mDouble = 0;
-    mString.reset();
+    mString.clear();
+    mNullString = false;
     mByRef = nullptr;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace velmora::outlook::dispatch {
@@ -51,7 +50,8 @@ public:
     std::int32_t AsI4() const { return mInteger; }
     std::int16_t AsBool() const { return static_cast<std::int16_t>(mInteger); }
     double AsDouble() const { return mDouble; }  // VT_R8 and VT_DATE
-    const std::optional<std::u16string>& AsBstr() const { return mString; }
+    // The string of a VT_BSTR value; null for a null string and for other types.
+    const std::u16string* AsBstr() const { return mType == VT_BSTR && !mNullString ? &mString : nullptr; }
     IDispatch* AsDispatch() const { return mDispatch; }
     Variant* AsByRef() const { return mByRef; }
 
@@ -64,7 +64,8 @@ private:
     VarType mType = VT_EMPTY;
     std::int32_t mInteger = 0;
     double mDouble = 0;
-    std::optional<std::u16string> mString;
+    std::u16string mString;
+    bool mNullString = false;
     IDispatch* mDispatch = nullptr;
     Variant* mByRef = nullptr;
 };

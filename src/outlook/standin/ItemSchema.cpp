@@ -232,10 +232,9 @@ Variant KeywordsValue(const PstProperty& p)
         const std::uint64_t end = i + 1 < count ? Le(data.substr(8 + 4 * i, 4)) : data.size();
         if (begin > end || end > data.size())
             return {};
-        const PstProperty one{{}, wide ? PtypString : PtypString8, std::string(data.substr(begin, end - begin))};
         if (!joined.empty())
             joined += u", ";
-        joined += TextOf(one);
+        joined += TextOf(wide ? PtypString : PtypString8, data.substr(begin, end - begin));
     }
     return Variant::Bstr(std::move(joined));
 }
@@ -316,13 +315,18 @@ bool SameName(std::u16string_view a, std::u16string_view b)
 
 std::u16string TextOf(const PstProperty& p)
 {
+    return TextOf(p.Type, p.Value);
+}
+
+std::u16string TextOf(std::uint16_t type, std::string_view value)
+{
     std::u16string text;
-    if (p.Type == PtypString) {
-        for (std::size_t i = 0; i + 1 < p.Value.size(); i += 2)
-            text.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(p.Value[i]) |
-                                                 (static_cast<std::uint8_t>(p.Value[i + 1]) << 8)));
-    } else if (p.Type == PtypString8) {
-        text = platform::ToWide(p.Value);
+    if (type == PtypString) {
+        for (std::size_t i = 0; i + 1 < value.size(); i += 2)
+            text.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(value[i]) |
+                                                 (static_cast<std::uint8_t>(value[i + 1]) << 8)));
+    } else if (type == PtypString8) {
+        text = platform::ToWide(value);
     }
     while (!text.empty() && text.back() == u'\0')
         text.pop_back();

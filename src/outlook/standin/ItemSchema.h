@@ -80,6 +80,7 @@ dispatch::Variant ValueOf(const SchemaEntry& entry, const PstPropertySet& item, 
 
 // A stored string's text (PtypString UTF-16LE or PtypString8 Windows-1252); empty for others.
 std::u16string TextOf(const PstProperty& property);
+std::u16string TextOf(std::uint16_t type, std::string_view value);
 // A UTF-16 text as UTF-16 (comparison of Outlook names).
 bool SameName(std::u16string_view a, std::u16string_view b);
 
