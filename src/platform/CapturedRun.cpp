@@ -100,4 +100,17 @@ CapturedRun RunCaptured(const std::string& program, const std::vector<std::strin
     return run;
 }
 
+std::string FailureOf(const CapturedRun& run, const std::string& program)
+{
+    switch (run.RunOutcome) {
+    case CapturedRun::Outcome::Ended:
+        return run.ExitStatus == 0 ? std::string()
+                                   : program + " stopped on the file with status " + std::to_string(run.ExitStatus);
+    case CapturedRun::Outcome::NotStarted: return program + " could not be started: " + run.Detail;
+    case CapturedRun::Outcome::Crashed: return program + " stopped on the file: " + run.Detail;
+    case CapturedRun::Outcome::TimedOut: return program + " was " + run.Detail;
+    }
+    return program + " failed";
+}
+
 }  // namespace velmora::platform

@@ -22,4 +22,8 @@ struct CapturedRun {
 CapturedRun RunCaptured(const std::string& program, const std::vector<std::string>& arguments,
                         std::chrono::milliseconds timeout, UiHost* ui = nullptr);
 
+// Why a run of a reader program gave no answer to read, naming the program as `program` ("the
+// database reader"); empty when it ended with status 0.
+std::string FailureOf(const CapturedRun& run, const std::string& program);
+
 }  // namespace velmora::platform

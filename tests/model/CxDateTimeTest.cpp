@@ -1,5 +1,7 @@
 #include "model/CxDateTime.h"
 
+#include "support/FixedZone.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +10,7 @@
 
 using namespace velmora::model;
 using velmora::platform::SystemTime;
+using velmora::testing::FixedZone;
 
 namespace {
 
@@ -23,28 +26,6 @@ SystemTime Date(int year, int month, int day, int hour = 0, int minute = 0, int 
     return t;
 }
 
-// Runs a test in a fixed time zone, restoring the process's own afterwards.
-class FixedZone {
-public:
-    explicit FixedZone(const char* zone)
-    {
-        if (const char* tz = std::getenv("TZ"))
-            mSaved = tz;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~FixedZone()
-    {
-        if (mSaved.empty())
-            ::unsetenv("TZ");
-        else
-            ::setenv("TZ", mSaved.c_str(), 1);
-        ::tzset();
-    }
-
-private:
-    std::string mSaved;
-};
 
 }  // namespace
 

@@ -13,14 +13,13 @@
 #include "model/CxDateTime.h"
 #include "pst/PstDemo.h"
 #include "pst/PstItems.h"
+#include "support/FixedZone.h"
 #include "support/LoggedFiles.h"
 #include "support/SharedFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
-#include <optional>
 
 namespace velmora::testing {
 namespace {
@@ -30,29 +29,6 @@ using namespace outlook::standin;
 using model::MakeDate;
 using tools::PstFolderSpec;
 using tools::PstItem;
-
-// Sets the time zone for a scope.
-class TimeZone {
-public:
-    explicit TimeZone(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            mOld = old;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~TimeZone()
-    {
-        if (mOld)
-            ::setenv("TZ", mOld->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-
-private:
-    std::optional<std::string> mOld;
-};
 
 class StandIn : public LoggedFiles {
 protected:
@@ -74,7 +50,7 @@ TEST_F(StandIn, ReadsTheOutlookFixture)
     const std::string file = SharedFixture("pst/duckdb-pst_unittest.pst");
     if (file.empty())
         GTEST_SKIP() << "the shared fixtures are not there";
-    const TimeZone zone("America/New_York");
+    const FixedZone zone("America/New_York");
     ConfigureStandInOutlook(file);
     OlAddrUtil contacts;
     OlDateUtil calendar;
@@ -119,7 +95,7 @@ TEST_F(StandIn, ATasksDueDateIsTheSameDayInEveryTimeZone)
     if (file.empty())
         GTEST_SKIP() << "the shared fixtures are not there";
     for (const char* zone : {"UTC", "America/Los_Angeles", "Asia/Tokyo", "Pacific/Kiritimati"}) {
-        const TimeZone tz(zone);
+        const FixedZone tz(zone);
         ConfigureStandInOutlook(file);
         OlTaskUtil tasks;
         ASSERT_TRUE(tasks.Load());

@@ -252,7 +252,7 @@ private:
         std::uint8_t level = 0;
         std::uint8_t size = leafSize;
         for (;;) {
-            const std::size_t perPage = 488 / size;
+            const std::size_t perPage = std::size_t{488} / size;
             std::vector<Entry> up;
             for (std::size_t at = 0; at < entries.size() || (at == 0 && entries.empty()); at += perPage) {
                 const std::size_t n = std::min(perPage, entries.size() - at);
@@ -412,19 +412,15 @@ std::uint32_t BTree(Heap& heap, std::uint8_t keySize, std::uint8_t dataSize,
             std::string node;
             for (std::size_t i = at; i < std::min(records.size(), at + perNode); ++i)
                 node += records[i].first + records[i].second;
+            root = heap.Alloc(std::move(node));
             std::string hid;
-            Put32(hid, heap.Alloc(std::move(node)));
+            Put32(hid, root);
             up.emplace_back(records[at].first, hid);
         }
-        if (up.size() == 1) {
-            root = static_cast<std::uint32_t>(static_cast<std::uint8_t>(up[0].second[0]) |
-                                              (static_cast<std::uint8_t>(up[0].second[1]) << 8) |
-                                              (static_cast<std::uint8_t>(up[0].second[2]) << 16) |
-                                              (static_cast<std::uint32_t>(static_cast<std::uint8_t>(up[0].second[3])) << 24));
+        if (up.size() == 1)
             break;
-        }
         records = std::move(up);
-        recordSize = keySize + 4u;
+        recordSize = keySize + std::size_t{4};
         ++levels;
     }
     std::string header;

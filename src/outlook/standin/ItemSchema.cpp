@@ -239,18 +239,6 @@ Variant KeywordsValue(const PstProperty& p)
     return Variant::Bstr(std::move(joined));
 }
 
-std::u16string Hex(std::string_view bytes)
-{
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    std::u16string text;
-    for (char b : bytes) {
-        const auto v = static_cast<std::uint8_t>(b);
-        text.push_back(kDigits[v >> 4]);
-        text.push_back(kDigits[v & 15]);
-    }
-    return text;
-}
-
 const PstProperty* FindKind(const PstPropertySet& item, PstKeyKind kind)
 {
     for (const PstProperty& p : item)
@@ -299,6 +287,17 @@ const SchemaEntry* RecurrenceBlobOf(PstFolderKind kind)
     case PstFolderKind::Tasks: return &kTaskRecurrence;
     default: return nullptr;
     }
+}
+
+std::u16string HexText(std::string_view bytes)
+{
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string text;
+    for (char b : bytes) {
+        text.push_back(kDigits[static_cast<std::uint8_t>(b) >> 4]);
+        text.push_back(kDigits[static_cast<std::uint8_t>(b) & 15]);
+    }
+    return text;
 }
 
 bool SameName(std::u16string_view a, std::u16string_view b)
@@ -369,7 +368,7 @@ Variant ValueOf(const SchemaEntry& e, const PstPropertySet& item, const ItemCont
         // Flags (4 bytes of 0), the store's record key, the node identifier: how a personal
         // folders file names its items.
         const std::string key = context.RecordKey != nullptr ? *context.RecordKey : std::string();
-        return Variant::Bstr(Hex(std::string(4, '\0') + key + id->Value));
+        return Variant::Bstr(HexText(std::string(4, '\0') + key + id->Value));
     }
     case ValueAs::Body: {
         if (const PstProperty* plain = FindProperty(item, e))

@@ -81,7 +81,9 @@ dispatch::Variant ValueOf(const SchemaEntry& entry, const PstPropertySet& item, 
 // A stored string's text (PtypString UTF-16LE or PtypString8 Windows-1252); empty for others.
 std::u16string TextOf(const PstProperty& property);
 std::u16string TextOf(std::uint16_t type, std::string_view value);
-// A UTF-16 text as UTF-16 (comparison of Outlook names).
+// Outlook's names compare without regard to (ASCII) case.
 bool SameName(std::u16string_view a, std::u16string_view b);
+// Bytes as upper-case hex text, as Outlook shows entry and store identifiers.
+std::u16string HexText(std::string_view bytes);
 
 }  // namespace velmora::outlook::standin

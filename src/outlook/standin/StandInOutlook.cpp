@@ -57,19 +57,8 @@ private:
         const platform::CapturedRun run =
             platform::RunCaptured(platform::ProgramFolder() + kReaderProgram, {mPath}, kReadTimeout, gUi);
         auto store = std::make_shared<PstStore>();
-        std::string why;
-        bool read = false;
-        switch (run.RunOutcome) {
-        case platform::CapturedRun::Outcome::Ended:
-            read = run.ExitStatus == 0 && DecodeStore(run.Output, *store, why);
-            if (run.ExitStatus != 0)
-                why = "the data file reader ended with status " + std::to_string(run.ExitStatus);
-            break;
-        case platform::CapturedRun::Outcome::NotStarted: why = "the data file reader could not be started: " + run.Detail; break;
-        case platform::CapturedRun::Outcome::Crashed: why = "the data file reader stopped on the file: " + run.Detail; break;
-        case platform::CapturedRun::Outcome::TimedOut: why = "the data file reader was " + run.Detail; break;
-        }
-        if (!read) {
+        std::string why = platform::FailureOf(run, "the data file reader");
+        if (!why.empty() || !DecodeStore(run.Output, *store, why)) {
             VL_LOG(CxDebugUtil::kError, kUnit, "The Outlook data file %s cannot be read: %s", mPath.c_str(), why.c_str());
             return nullptr;
         }
@@ -367,17 +356,6 @@ const PstFolder* FolderIn(const PstStore& store, PstFolderKind kind)
         if (f.Kind == kind)
             return &f;
     return nullptr;
-}
-
-std::u16string HexText(std::string_view bytes)
-{
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    std::u16string text;
-    for (char b : bytes) {
-        text.push_back(kDigits[static_cast<std::uint8_t>(b) >> 4]);
-        text.push_back(kDigits[static_cast<std::uint8_t>(b) & 15]);
-    }
-    return text;
 }
 
 class FolderObject final : public NamedObject {

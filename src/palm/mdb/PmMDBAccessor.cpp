@@ -111,18 +111,8 @@ bool PmMDBAccessor::ExecSql(const std::string& statement, bool open)
     arguments.insert(arguments.end(), columns.begin(), columns.end());
     const platform::CapturedRun run = platform::RunCaptured(platform::ProgramFolder() + module.ReaderProgram,
                                                             arguments, module.QueryTimeout, module.Ui);
-    std::string error;
-    bool read = false;
-    switch (run.RunOutcome) {
-    case platform::CapturedRun::Outcome::Ended:
-        read = DecodeRows(run.Output, connection->Rows, error);
-        if (!read && run.ExitStatus != 0)
-            error = "the database reader stopped on the file with status " + std::to_string(run.ExitStatus);
-        break;
-    case platform::CapturedRun::Outcome::NotStarted: error = "the database reader could not be started: " + run.Detail; break;
-    case platform::CapturedRun::Outcome::Crashed: error = "the database reader stopped on the file: " + run.Detail; break;
-    case platform::CapturedRun::Outcome::TimedOut: error = "the database reader was " + run.Detail; break;
-    }
+    std::string error = platform::FailureOf(run, "the database reader");
+    const bool read = error.empty() && DecodeRows(run.Output, connection->Rows, error);
     if (!read) {
         VL_LOG(CxDebugUtil::kError, kUnit, "Database Query Error, Query String=%s, Error=%s", statement.c_str(),
                error.c_str());
