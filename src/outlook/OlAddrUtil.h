@@ -5,6 +5,7 @@
 
 #include "model/CommAddrMgr.h"
 #include "model/RecordTypes.h"
+#include "model/SourceField.h"
 
 #include <array>
 #include <cstddef>
@@ -12,12 +13,8 @@
 
 namespace velmora::outlook {
 
-// One Outlook contact field the custom-field mapping offers: its catalogue entry and, for text
-// fields, the member of the contact record it names.
-struct OlField {
-    model::FieldInfo Info;
-    const model::TextValue& (*Text)(const OlAddrRec&);  // null for dates and codes
-};
+// One Outlook contact field the custom-field mapping offers.
+using OlField = model::SourceField<OlAddrRec>;
 
 // The 75 Outlook contact fields, keys 1-78 without 24, 27 and 30.
 std::span<const OlField> OlFieldTable();

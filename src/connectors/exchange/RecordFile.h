@@ -42,6 +42,28 @@ struct FieldWriter {
     void Flag(const char*, std::uint8_t value) { ok = ok && file.WriteFlag(value != 0); }
 };
 
+// Every element of an array field, in order.
+template <class Visitor, class Array>
+void VisitInts(Visitor& v, Array& values)
+{
+    for (auto& value : values)
+        v.Int("", value);
+}
+
+template <class Visitor, class Array>
+void VisitTexts(Visitor& v, Array& values)
+{
+    for (auto& value : values)
+        v.Text("", value);
+}
+
+template <class Visitor, class Array>
+void VisitDates(Visitor& v, Array& values)
+{
+    for (auto& value : values)
+        v.Date("", value);
+}
+
 }  // namespace detail
 
 // Reading fails on a record the file ends inside.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "connectors/exchange/RecordFile.h"
 #include "model/TextValue.h"
 
 #include <array>
@@ -106,30 +107,6 @@ struct GCalendarRec {
     Text<256> TimeZone;
 };
 
-namespace detail {
-
-template <class Visitor, class Array>
-void VisitInts(Visitor& v, Array& values)
-{
-    for (auto& value : values)
-        v.Int("", value);
-}
-
-template <class Visitor, class Array>
-void VisitTexts(Visitor& v, Array& values)
-{
-    for (auto& value : values)
-        v.Text("", value);
-}
-
-template <class Visitor, class Array>
-void VisitDates(Visitor& v, Array& values)
-{
-    for (auto& value : values)
-        v.Date("", value);
-}
-
-}  // namespace detail
 
 template <class Rec, class Visitor>
     requires std::same_as<std::remove_const_t<Rec>, GContactRec>

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "LotusExchange.h"
+
+#include "connectors/exchange/HelperConnector.h"
+#include "connectors/exchange/RecordFile.h"
+#include "diagnostics/CxDebugUtil.h"
+#include "model/TextValue.h"
+
+#include <deque>
+#include <string>
+
+namespace velmora::connectors {
+
+// The Lotus Notes family writes the shared parameter file and runs its helpers with the shared
+// runner, in the Lotus Notes program folder.
+using CxLNParamParser = ParamParser;
+using CxLNDataReader = HelperRunner;
+
+inline constexpr HelperFamily kLotusFamily{"CxLNCommon"};
+
+// The log entries of one connector's load.
+struct LNLoadTexts {
+    const char* Start;       // null: no entry
+    const char* FromFile;    // %s: the data file; null: no entry
+    const char* OpenFailed;  // %s: the data file
+    const char* Count;       // %d; null: no entry
+    const char* FileDone;    // null: no entry
+    const char* Done;        // null: no entry
+    const char* Failed;      // null: no entry
+};
+
+// The base of the four Lotus Notes connectors: the database, the ID file, the Lotus Notes
+// parameter table, and the load of a data file of raw records into a common manager (the raw
+// records are kept, and attached to the common ones).
+class CxLNBaseUtil : public HelperConnector {
+public:
+    model::Text<256> DatabaseName;  // the calendar, to-do or notebook database as the user gave it
+    model::Text<256> IdFile;
+
+protected:
+    explicit CxLNBaseUtil(const lotus::LNExchange& exchange);
+
+    void AddParams(ParamParser& params) const override;
+    // The database parameter: 1008 with DatabaseName, the contacts connector 1009 instead.
+    virtual void AddDatabaseParam(ParamParser& params) const;
+
+    // Runs the helper in load mode, in the Lotus Notes program folder of the registry (logged);
+    // without one, in our program folder.
+    bool RunLoadHelper();
+
+    // Runs the helper and reads its data file: per raw record `convert(raw)` gives the common
+    // record, stored in `manager` with the kept raw record attached. A file that ends inside its
+    // records fails the load and keeps nothing.
+    template <class Raw, class Manager, class Convert>
+    bool LoadRecords(const LNLoadTexts& texts, std::deque<Raw>& kept, Manager& manager, Convert convert)
+    {
+        using diagnostics::CxDebugUtil;
+        if (texts.Start != nullptr)
+            VL_LOG(CxDebugUtil::kInfo, kUnit, "%s", texts.Start);
+        bool loaded = RunLoadHelper();
+        if (loaded) {
+            const std::string path = FilePath(Files().Data);
+            if (texts.FromFile != nullptr)
+                VL_LOG(CxDebugUtil::kInfo, kUnit, texts.FromFile, path.c_str());
+            const DataFileResult result = ReadDataFile<Raw>(
+                path,
+                [&](std::int32_t count) {
+                    if (texts.Count != nullptr)
+                        VL_LOG(CxDebugUtil::kInfo, kUnit, texts.Count, count);
+                },
+                [&](Raw&& raw) {
+                    const auto common = convert(raw);
+                    auto* stored = manager.Add(&common);
+                    if (stored == nullptr)
+                        return false;
+                    kept.push_back(std::move(raw));
+                    stored->SourceData.PointAt(&kept.back());
+                    return true;
+                });
+            if (result == DataFileResult::CannotOpen)
+                VL_LOG(CxDebugUtil::kError, kUnit, texts.OpenFailed, path.c_str());
+            loaded = result == DataFileResult::Ok;
+            if (!loaded) {
+                manager.Clear();
+                kept.clear();
+            } else if (texts.FileDone != nullptr) {
+                VL_LOG(CxDebugUtil::kInfo, kUnit, "%s", texts.FileDone);
+            }
+        }
+        if (loaded && texts.Done != nullptr)
+            VL_LOG(CxDebugUtil::kInfo, kUnit, "%s", texts.Done);
+        if (!loaded && texts.Failed != nullptr)
+            VL_LOG(CxDebugUtil::kError, kUnit, "%s", texts.Failed);
+        return loaded;
+    }
+
+    static constexpr const char* kUnit = "CxLNCommon";
+};
+
+}  // namespace velmora::connectors
