@@ -1,5 +1,7 @@
 #include "EventMapping.h"
 
+#include "helpers/common/ICalendarTime.h"
+
 #include "model/CxDateTime.h"
 #include "platform/CodePage.h"
 
@@ -16,52 +18,6 @@ namespace velmora::helpers {
 namespace {
 
 using connectors::GEventRec;
-
-// Texts of the file in Windows-1252, their lines separated by CR LF as records keep them.
-std::string Ansi(const char* utf8)
-{
-    if (utf8 == nullptr)
-        return {};
-    std::string text;
-    for (const char c : platform::Utf8ToAnsi(utf8)) {
-        if (c == '\n' && (text.empty() || text.back() != '\r'))
-            text += '\r';
-        text += c;
-    }
-    return text;
-}
-
-// A moment of the file in local time: UTC and zoned times are converted, floating times and
-// dates taken as they stand.
-struct Moment {
-    double value = 0;
-    bool isDate = false;
-};
-
-Moment LocalMoment(icaltimetype time, const char* tzid, icalcomponent* calendar)
-{
-    if (icaltime_is_null_time(time))
-        return {};
-    if (time.is_date)
-        return {model::MakeDate(time.year, time.month, time.day), true};
-    const icaltimezone* zone = nullptr;
-    if (icaltime_is_utc(time))
-        zone = icaltimezone_get_utc_timezone();
-    else if (tzid != nullptr) {
-        zone = icalcomponent_get_timezone(calendar, tzid);
-        if (zone == nullptr)
-            zone = icaltimezone_get_builtin_timezone(tzid);
-    }
-    if (zone == nullptr)
-        return {model::MakeDate(time.year, time.month, time.day, time.hour, time.minute, time.second), false};
-    return {model::TimeTToVariant(static_cast<std::int64_t>(icaltime_as_timet_with_zone(time, zone))), false};
-}
-
-const char* TzidOf(icalproperty* property)
-{
-    icalparameter* tzid = property != nullptr ? icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) : nullptr;
-    return tzid != nullptr ? icalparameter_get_tzid(tzid) : nullptr;
-}
 
 // "DTSTART:20080307T093000" or "DTSTART;VALUE=DATE:20080307", in local time.
 std::string MomentLine(const char* name, const Moment& moment)
