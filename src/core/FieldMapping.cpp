@@ -3,6 +3,7 @@
 #include "SessionManagers.h"
 
 #include "connectors/google/CxGAddrUtil.h"
+#include "connectors/lotus/CxLNAddrUtil.h"
 #include "outlook/OlAddrUtil.h"
 #include "palm/PalmFields.h"
 #include "palm/PalmInstall.h"
@@ -16,6 +17,9 @@ std::vector<FieldChoice> MappableFields(int sourceApp)
     if (sourceApp == AppType::Google) {
         for (std::size_t i = 0; i < connectors::CxGAddrUtil::FieldCount(); ++i)
             fields.push_back({connectors::CxGAddrUtil::FieldKeyAt(i), connectors::CxGAddrUtil::FieldLabelAt(i)});
+    } else if (sourceApp == AppType::LotusNotes) {
+        for (std::size_t i = 0; i < connectors::CxLNAddrUtil::FieldCount(); ++i)
+            fields.push_back({connectors::CxLNAddrUtil::FieldKeyAt(i), connectors::CxLNAddrUtil::FieldLabelAt(i)});
     } else if (sourceApp == AppType::Outlook) {
         for (std::size_t i = 0; i < outlook::OlAddrUtil::FieldCount(); ++i)
             fields.push_back({outlook::OlAddrUtil::FieldKeyAt(i), outlook::OlAddrUtil::FieldLabelAt(i)});

@@ -9,6 +9,8 @@
 #include "connectors/act/CxACTTaskUtil.h"
 #include "connectors/google/CxGAddrUtil.h"
 #include "connectors/google/CxGDateUtil.h"
+#include "connectors/lotus/CxLNAddrUtil.h"
+#include "connectors/lotus/CxLNDateUtil.h"
 #include "diagnostics/CxDebugUtil.h"
 #include "outlook/OlAddrUtil.h"
 #include "outlook/OlDateUtil.h"
@@ -106,6 +108,26 @@ auto GoogleLoad(Slot<Connector>& (*slotOf)(Session&))
     };
 }
 
+// A Lotus Notes connector with the database of its data type and the ID file; the status file
+// of an earlier load is deleted first.
+template <class Connector>
+auto LotusLoad(Slot<Connector>& (*slotOf)(Session&), model::Text<256> AppSettings::*database)
+{
+    return [slotOf, database](AppContext& app, UiHost& ui, const std::string& statusPath, std::string& error) {
+        if constexpr (std::is_same_v<Connector, connectors::CxLNAddrUtil>)
+            ApplyFieldMapping(app, AppType::LotusNotes);  // makes the connector with its mapping slots
+        Connector& c = Reused(slotOf(app.Session));
+        HandOver(c, app, ui);
+        if constexpr (std::is_same_v<Connector, connectors::CxLNAddrUtil>)
+            c.AddressBook = (app.Settings.*database).view();
+        else
+            c.DatabaseName = app.Settings.*database;
+        c.IdFile = app.Settings.LNIDFile;
+        std::remove(statusPath.c_str());
+        return LoadThroughHelper(c, ui, statusPath, error);
+    };
+}
+
 // A Palm Desktop front-end, reset for a new load, loading the named file when the data type's
 // use-file switch is on and the chosen Palm user's data otherwise.
 template <class FrontEnd>
@@ -180,14 +202,6 @@ const AppLoader* LoaderOf(int appType)
             {Calendar, "Loading Google Calendar ...", "Loading Google Calendar Error: %s", "GDateStatus.dat",
              GoogleLoad<connectors::CxGDateUtil>([](Session& s) -> auto& { return s.Google.Date; })},
         }};
-    // Sources whose readers are not part of this build load as on a computer without them:
-    // every data type fails with its own message.
-    const auto unavailable = [](const char* application) {
-        return [application](AppContext&, UiHost&, const std::string&, std::string& error) {
-            error = std::string(application) + " is not available on this computer.";
-            return false;
-        };
-    };
     static const AppLoader kOutlook{
         "Loading information from Outlook ...",
         {
@@ -203,10 +217,14 @@ const AppLoader* LoaderOf(int appType)
     static const AppLoader kLotus{
         "Loading information from Lotus Notes ...",
         {
-            {Contacts, "Loading Lotus Notes Contacts ...", "Loading Lotus Notes Contacts Error: %s", "LNAddrStatus.dat", unavailable("Lotus Notes")},
-            {Calendar, "Loading Lotus Notes Calendar ...", "Loading Lotus Notes Calendar Error: %s", "LNDateStatus.dat", unavailable("Lotus Notes")},
-            {Tasks, "Loading Lotus Notes Todos ...", "Loading Lotus Notes Todo Error: %s", "LNTaskStatus.dat", unavailable("Lotus Notes")},
-            {Notes, "Loading Lotus Notes Notebook ...", "Loading Lotus Notes Notebook Error: %s", "LNNoteStatus.dat", unavailable("Lotus Notes")},
+            {Contacts, "Loading Lotus Notes Contacts ...", "Loading Lotus Notes Contacts Error: %s", "LNAddrStatus.dat",
+             LotusLoad<connectors::CxLNAddrUtil>([](Session& s) -> auto& { return s.Lotus.Addr; }, &AppSettings::LNAddrName)},
+            {Calendar, "Loading Lotus Notes Calendar ...", "Loading Lotus Notes Calendar Error: %s", "LNDateStatus.dat",
+             LotusLoad<connectors::CxLNDateUtil>([](Session& s) -> auto& { return s.Lotus.Date; }, &AppSettings::LNDateName)},
+            {Tasks, "Loading Lotus Notes Todos ...", "Loading Lotus Notes Todo Error: %s", "LNTaskStatus.dat",
+             LotusLoad<connectors::CxLNTaskUtil>([](Session& s) -> auto& { return s.Lotus.Task; }, &AppSettings::LNDateName)},
+            {Notes, "Loading Lotus Notes Notebook ...", "Loading Lotus Notes Notebook Error: %s", "LNNoteStatus.dat",
+             LotusLoad<connectors::CxLNNoteUtil>([](Session& s) -> auto& { return s.Lotus.Note; }, &AppSettings::LNNoteName)},
         }};
     static const AppLoader kPalm{
         "Loading information from Palm Desktop ...",
@@ -325,6 +343,12 @@ void ApplyFieldMapping(AppContext& app, int sourceApp)
             slot = MakeSlot<connectors::CxGAddrUtil>();
         for (std::size_t n = 0; n < s.GGCustomID.size(); ++n)
             slot->SetMappedField(n, s.GGCustom ? s.GGCustomID[n] : 0);
+    } else if (sourceApp == AppType::LotusNotes) {
+        auto& slot = app.Session.Lotus.Addr;
+        if (!slot)
+            slot = MakeSlot<connectors::CxLNAddrUtil>();
+        for (std::size_t n = 0; n < s.LNCustomID.size(); ++n)
+            slot->SetMappedField(n, s.LNCustom ? s.LNCustomID[n] : 0);
     } else if (sourceApp == AppType::Outlook) {
         ServeOutlookDataFile(app);
         auto& slot = app.Session.Outlook.Addr;

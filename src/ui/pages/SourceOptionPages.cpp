@@ -119,10 +119,12 @@ TfmLNOption2::TfmLNOption2(WizardContext& context, QWidget* parent) : WizardPage
     grid->addWidget(btnLNNoteBrowse = BrowseButton("btnLNNoteBrowse", this), 6, 1);
     grid->setRowStretch(7, 1);
     connect(btnLNAddrBrowse, &QPushButton::clicked, this, [this] {
-        BrowseInto(this, edtLNAddrPath, Detect(platform::GetNotesAddressBook), "Lotus Notes Contacts Database file (names.nsf) (*.nsf)");
+        BrowseInto(this, edtLNAddrPath, Detect(platform::GetNotesAddressBook), "Lotus Notes Contacts Database file (names.nsf) (*.nsf);;"
+                   "Lotus Notes Contacts export (*.vcf *.txt)");
     });
     connect(btnLNNoteBrowse, &QPushButton::clicked, this, [this] {
-        BrowseInto(this, edtLNNotePath, Detect(platform::GetNotesNotebook), "Lotus Notes Notebook Database file (notebook.nsf) (*.nsf)");
+        BrowseInto(this, edtLNNotePath, Detect(platform::GetNotesNotebook), "Lotus Notes Notebook Database file (notebook.nsf) (*.nsf);;"
+                   "Lotus Notes Notebook export (*.txt)");
     });
 }
 
