@@ -243,25 +243,32 @@ bool RegularStep(const std::vector<Occurrence>& dates, const char*& unit, int& i
     bool uniform = days(1) > 0;
     for (std::size_t i = 1; i < dates.size() && uniform; ++i)
         uniform = days(i) == days(1) && sameTime(i);
-    if (uniform) {
-        const long step = days(1);
-        unit = step % 7 == 0 ? "W" : "D";
-        interval = static_cast<int>(step % 7 == 0 ? step / 7 : step);
+    if (uniform && days(1) % 7 == 0) {
+        unit = "W";
+        interval = static_cast<int>(days(1) / 7);
         return true;
     }
     // Same day of the month (and month, for years) at a constant number of months.
     int months = 0;
-    for (std::size_t i = 1; i < dates.size(); ++i) {
+    bool monthly = true;
+    for (std::size_t i = 1; i < dates.size() && monthly; ++i) {
         const model::SystemTime a = model::SystemTimeOf(dates[i - 1].Start);
         const model::SystemTime b = model::SystemTimeOf(dates[i].Start);
         const int step = (b.Year - a.Year) * 12 + (b.Month - a.Month);
-        if (b.Day != first.Day || step <= 0 || (months != 0 && step != months) || !sameTime(i))
-            return false;
+        monthly = b.Day == first.Day && step > 0 && (months == 0 || step == months) && sameTime(i);
         months = step;
     }
-    unit = months % 12 == 0 ? "Y" : "MD";
-    interval = months % 12 == 0 ? months / 12 : months;
-    return true;
+    if (monthly) {
+        unit = months % 12 == 0 ? "Y" : "MD";
+        interval = months % 12 == 0 ? months / 12 : months;
+        return true;
+    }
+    if (uniform) {
+        unit = "D";
+        interval = static_cast<int>(days(1));
+        return true;
+    }
+    return false;
 }
 
 // Every RDATE value of the entry (periods, or date-times with the entry's own length).
@@ -428,6 +435,64 @@ LNTodoRec TodoOf(const NotesDocument& d)
     return t;
 }
 
+// libical keeps no more than 500 values of one property: a long RDATE list (Notes writes a
+// repeating meeting as one) is cut into several RDATE lines of at most 400 values, the lines
+// unfolded first.
+std::string SplitLongRdates(const std::string& text)
+{
+    constexpr std::size_t kValuesPerLine = 400;
+    std::string unfolded;
+    unfolded.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 2 < text.size() && text[i + 1] == '\n' && (text[i + 2] == ' ' || text[i + 2] == '\t')) {
+            i += 2;
+            continue;
+        }
+        if (text[i] == '\n' && i + 1 < text.size() && (text[i + 1] == ' ' || text[i + 1] == '\t')) {
+            ++i;
+            continue;
+        }
+        unfolded += text[i];
+    }
+    std::string out;
+    out.reserve(unfolded.size());
+    std::size_t at = 0;
+    while (at < unfolded.size()) {
+        std::size_t end = unfolded.find('\n', at);
+        end = end == std::string::npos ? unfolded.size() : end + 1;
+        const std::string_view line = std::string_view(unfolded).substr(at, end - at);
+        at = end;
+        if (platform::UpperAscii(line.substr(0, 6)) != "RDATE:" && platform::UpperAscii(line.substr(0, 6)) != "RDATE;") {
+            out += line;
+            continue;
+        }
+        // The value starts after the first ':' outside quotes.
+        std::size_t colon = 0;
+        for (bool quoted = false; colon < line.size() && (quoted || line[colon] != ':'); ++colon)
+            quoted = line[colon] == '"' ? !quoted : quoted;
+        std::string_view values = line.substr(std::min(colon + 1, line.size()));
+        while (!values.empty() && (values.back() == '\n' || values.back() == '\r'))
+            values.remove_suffix(1);
+        const std::string_view head = line.substr(0, std::min(colon + 1, line.size()));
+        std::size_t count = 0;
+        out += head;
+        for (std::size_t v = 0; v <= values.size();) {
+            const std::size_t comma = std::min(values.find(',', v), values.size());
+            if (count == kValuesPerLine) {
+                out += "\r\n";
+                out += head;
+                count = 0;
+            }
+            out += (count == 0 ? "" : ",");
+            out += values.substr(v, comma - v);
+            ++count;
+            v = comma + 1;
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 LNContactRec ContactOf(const VCard& card)
@@ -512,8 +577,8 @@ LNContactRec ContactOf(const NotesDocument& document)
 
 bool ReadNotesCalendar(const std::string& text, NotesCalendar& calendar, std::string& error)
 {
-    const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> root(icalparser_parse_string(text.c_str()),
-                                                                        icalcomponent_free);
+    const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> root(
+        icalparser_parse_string(SplitLongRdates(text).c_str()), icalcomponent_free);
     if (root == nullptr || icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT) {
         error = "The Lotus Notes export is not an iCalendar calendar.";
         return false;

@@ -51,6 +51,13 @@ public:
     void SetUiHost(platform::UiHost* host) { mRunner.SetUiHost(host); }
 
     const HelperFiles& Files() const { return mFiles; }
+    // The parameters this connector hands its helper, as the next run would write them.
+    ParamParser Parameters() const
+    {
+        ParamParser params;
+        AddParams(params);
+        return params;
+    }
     std::string FilePath(const std::string& name) const { return mWorkFolder + name; }
     // The runner, for the time-out of tests and the Lotus Notes helpers' directory.
     HelperRunner& Runner() { return mRunner; }
