@@ -1,7 +1,7 @@
 // velmora-screenshots: walks the wizard along the Google path on the data folder of the
 // environment (the demo) and saves a picture of the window at each step, plus the debug options
-// and field mapping dialogs, the other sources' option pages, the Outlook path (options, preview,
-// field mapping) and the Palm Desktop path, into the folder given.
+// and field mapping dialogs, the Lotus Notes path (both option pages, preview), the Outlook path
+// (options, preview, field mapping) and the Palm Desktop path, into the folder given.
 //   velmora-screenshots OUTPUT-FOLDER
 #include "core/AppCommon.h"
 #include "ui/TfmMain.h"
@@ -83,12 +83,16 @@ int main(int argc, char** argv)
     // The option pages of the other sources.
     window.RestartWizard();
     window.findChild<QRadioButton*>("rbtnLN")->click();
+    for (const char* type : {"cbTask", "cbNote"})
+        window.findChild<QCheckBox*>(type)->setChecked(true);
     next->click();
     next->click();
     Save(window, folder, "8-lotus-options-1");
-    window.findChild<QLineEdit*>("edtNotesPath")->setText("/opt/lotus/notes/notes.exe");
     next->click();
     Save(window, folder, "9-lotus-options-2");
+    next->click();
+    Save(window, folder, "9-lotus-preview");
+    const bool lotusPathDone = window.PageIndex() == 4 && !refused;
     window.RestartWizard();
     window.findChild<QRadioButton*>("rbtnOL")->click();
     for (const char* type : {"cbTask", "cbNote"})
@@ -120,5 +124,5 @@ int main(int argc, char** argv)
     ui::TfmAddrFieldMap palmMap(app.Settings, &window);
     palmMap.show();
     Save(palmMap, folder, "13-palm-field-mapping");
-    return googlePathDone && outlookPathDone && palmPathDone ? 0 : 1;
+    return googlePathDone && lotusPathDone && outlookPathDone && palmPathDone ? 0 : 1;
 }
