@@ -37,6 +37,12 @@ Moment LocalMoment(icaltimetype time, const char* tzid, icalcomponent* calendar)
     return {model::TimeTToVariant(static_cast<std::int64_t>(icaltime_as_timet_with_zone(time, zone))), false};
 }
 
+std::int32_t WeekdayBit(short day)
+{
+    const int weekday = static_cast<int>(icalrecurrencetype_day_day_of_week(day));  // 1 Sunday ... 7 Saturday
+    return weekday >= 1 && weekday <= 7 ? 1 << (weekday - 1) : 0;
+}
+
 const char* TzidOf(icalproperty* property)
 {
     icalparameter* tzid = property != nullptr ? icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER) : nullptr;

@@ -2,6 +2,7 @@
 
 #include <libical/ical.h>
 
+#include <cstdint>
 #include <string>
 
 namespace velmora::helpers {
@@ -18,6 +19,9 @@ struct Moment {
 };
 
 Moment LocalMoment(icaltimetype time, const char* tzid, icalcomponent* calendar);
+
+// The weekday of a BYDAY value as a bit: Sunday 1, Monday 2 ... Saturday 64; 0 for none.
+std::int32_t WeekdayBit(short day);
 
 // The TZID parameter of a property, or null.
 const char* TzidOf(icalproperty* property);

@@ -32,12 +32,6 @@ std::string MomentLine(const char* name, const Moment& moment)
     return text;
 }
 
-std::int32_t WeekdayBit(short day)
-{
-    const int weekday = static_cast<int>(icalrecurrencetype_day_day_of_week(day));  // 1 Sunday ... 7 Saturday
-    return weekday >= 1 && weekday <= 7 ? 1 << (weekday - 1) : 0;
-}
-
 // The numeric fields of a rule: type, interval, weekdays, day of month, month, the week number
 // of a monthly rule or the month of a yearly one, and its end.
 void ApplyRule(const icalrecurrencetype& rule, icaltimetype start, const Moment& startMoment, GEventRec& e,

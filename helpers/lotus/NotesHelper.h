@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NotesExport.h"
+#include "NotesRecords.h"
 
 #include "connectors/exchange/RecordFile.h"
 #include "connectors/lotus/LotusExchange.h"
@@ -50,6 +51,28 @@ int RunNotesHelper(int argc, char** argv, const connectors::lotus::LNExchange& e
         }
         return true;
     });
+}
+
+// The calendar and to-do helpers: the mail database's iCalendar or structured-text export, of
+// which `records` (NotesCalendar::Events or ::Todos) are written.
+template <class Rec>
+int RunNotesMailHelper(int argc, char** argv, const connectors::lotus::LNExchange& exchange,
+                       std::vector<Rec> NotesCalendar::*records)
+{
+    return RunNotesHelper<Rec>(argc, argv, exchange, connectors::lotus::kLNParamDatabase,
+                               {ExportKind::ICalendar, ExportKind::StructuredText},
+                               [records](const NotesExport& found, const std::string& text, std::vector<Rec>& out,
+                                         std::string& error) {
+                                   NotesCalendar calendar;
+                                   if (found.Kind == ExportKind::ICalendar) {
+                                       if (!ReadNotesCalendar(text, calendar, error))
+                                           return false;
+                                   } else {
+                                       calendar = CalendarOf(ParseStructuredText(text));
+                                   }
+                                   out = std::move(calendar.*records);
+                                   return true;
+                               });
 }
 
 }  // namespace velmora::helpers

@@ -172,12 +172,6 @@ void SetRepeat(LNEventRec& e, const char* unit, int interval, std::int32_t value
     e.RepeatUntil = until;
 }
 
-std::int32_t WeekdayBit(short day)
-{
-    const int weekday = static_cast<int>(icalrecurrencetype_day_day_of_week(day));  // 1 Sunday ... 7 Saturday
-    return weekday >= 1 && weekday <= 7 ? 1 << (weekday - 1) : 0;
-}
-
 // The repeat of an RRULE: unit, interval, the weekday mask or day of month, the last date.
 void ApplyRule(const icalrecurrencetype& rule, icaltimetype start, const char* tzid, icalcomponent* calendar,
                LNEventRec& e)

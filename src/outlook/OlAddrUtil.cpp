@@ -175,6 +175,8 @@ constexpr ItemProperty<OlAddrRec> kProperties[] = {
     {u"LastModificationTime", ReadMember<&OlAddrRec::LastModificationTime>},
 };
 
+const model::SourceFieldTable<OlAddrRec> kTable{kFields};
+
 constexpr WalkTexts kTexts{
     .Unit = kUnit,
     .NameRead = "Got the name of the Contacts folder: %s",
@@ -296,13 +298,7 @@ model::CommAddrRec ToCommon(const OlAddrRec& r, const std::array<int, 10>& mappe
         c.CustomLabel[i] = r.UserNames[i];
         c.Custom[i] = r.UserValues[i];
     }
-    for (std::size_t slot = 0; slot < mappedKeys.size(); ++slot) {
-        if (mappedKeys[slot] == 0)
-            continue;
-        for (const OlField& field : kFields)
-            if (field.Info.Id == mappedKeys[slot] && field.Info.Type == FieldType::Text && field.Info.Size > 1)
-                c.MappedCustom[slot] = field.Text(r).view();
-    }
+    kTable.FillMapped(r, mappedKeys, c.MappedCustom);
     c.SourceType = model::RecordSource::Outlook;
     return c;
 }
@@ -322,20 +318,18 @@ bool OlAddrUtil::SetMappedField(std::size_t slot, int key)
 
 int OlAddrUtil::FieldKeyAt(std::size_t index)
 {
-    return index < FieldCount() ? kFields[index].Info.Id : 0;
+    return kTable.KeyAt(index);
 }
 
 const char* OlAddrUtil::FieldLabelAt(std::size_t index)
 {
-    return index < FieldCount() ? kFields[index].Info.Label : "N/A";
+    return kTable.LabelAt(index);
 }
 
 const model::FieldInfo* OlAddrUtil::FindField(int key)
 {
-    for (const OlField& field : kFields)
-        if (field.Info.Id == key)
-            return &field.Info;
-    return nullptr;
+    const OlField* field = kTable.Find(key);
+    return field != nullptr ? &field->Info : nullptr;
 }
 
 const WalkTexts& OlAddrUtil::Texts() const

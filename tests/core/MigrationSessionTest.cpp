@@ -142,14 +142,17 @@ TEST_F(MigrationSession, AFailingLoadStopsWithItsMessage)
     EXPECT_FALSE(Called(ui, "wait text Loading information from Google account ..."));
 }
 
-TEST_F(MigrationSession, SourcesWithoutAReaderFailWithTheirOwnMessage)
+TEST_F(MigrationSession, SourcesWithoutTheirDataFailWithTheirOwnMessage)
 {
+    // No Outlook data file: as on a computer without Outlook.
     EXPECT_FALSE(LoadAndCompare(app, ui, nullptr, AppType::Outlook, AppType::Act));
     EXPECT_TRUE(Called(ui, "wait text Loading information from Outlook ..."));
     EXPECT_EQ(ui.Calls.back(), "message Error|Failed to load Outlook Contacts information.|error");
     ui.Calls.clear();
+    app.Settings.LNAddrName = app.DataFolder + "names.nsf";
     EXPECT_FALSE(LoadAndCompare(app, ui, nullptr, AppType::LotusNotes, AppType::Act));
-    EXPECT_EQ(ui.Calls.back(), "message Error|Loading Lotus Notes Contacts Error: Lotus Notes is not available on this computer.|error");
+    EXPECT_EQ(ui.Calls.back(), "message Error|Loading Lotus Notes Contacts Error: The Lotus Notes database " + app.DataFolder +
+                                   "names.nsf cannot be found.|error");
 }
 
 TEST_F(MigrationSession, NothingSelectedRunsNoHelperAndLogsASuccessfulRun)

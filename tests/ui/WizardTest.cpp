@@ -372,6 +372,61 @@ private slots:
         QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblAddrCount")->text(), QString("3"));
         QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblNoteCount")->text(), QString("2"));
     }
+
+    // Both option pages, the preview with the Lotus Notes records' own columns, Refresh and the
+    // migration, for the demo's Notes exports; then the Outlook demo's data file.
+    void walksTheLotusNotesAndOutlookPaths()
+    {
+        MakeDemo("lotus");
+        {
+            core::AppContext app;
+            ui::TfmMain window(app);
+            window.show();
+            QVERIFY(Find<QRadioButton>(window, "rbtnLN")->isChecked());
+            Next(window);
+            Next(window);
+            QCOMPARE(window.PageIndex(), 2);
+            Next(window);
+            QCOMPARE(window.PageIndex(), 3);
+            QVERIFY(Find<QLineEdit>(window, "edtLNAddrPath")->text().endsWith("names.nsf"));
+            Next(window);
+            QTRY_COMPARE(window.PageIndex(), 4);
+            QCOMPARE(mMessages, QStringList{});
+            auto* preview = window.findChild<QWidget*>("fmLNData");
+            auto* contacts = preview->findChild<QTreeWidget*>("lvAddr");
+            QCOMPARE(contacts->topLevelItemCount(), 3);
+            QCOMPARE(contacts->topLevelItem(2)->text(0), QString("Hana Sato"));
+            QCOMPARE(contacts->topLevelItem(2)->checkState(0), Qt::Checked);
+            auto* calendar = preview->findChild<QTreeWidget*>("lvDate");
+            QCOMPARE(calendar->topLevelItemCount(), 2);
+            QCOMPARE(calendar->topLevelItem(0)->text(3), QString("No"));
+            preview->findChild<QPushButton*>("btnRefresh")->click();
+            QCOMPARE(contacts->topLevelItemCount(), 3);
+            QCOMPARE(contacts->topLevelItem(0)->checkState(0), Qt::Unchecked);
+            Next(window);
+            QTRY_COMPARE(window.PageIndex(), 5);
+            QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblAddrCount")->text(), QString("2"));
+        }
+        MakeDemo("outlook");
+        core::AppContext app;
+        ui::TfmMain window(app);
+        window.show();
+        QVERIFY(Find<QRadioButton>(window, "rbtnOL")->isChecked());
+        Next(window);
+        Next(window);
+        QCOMPARE(window.PageIndex(), 2);
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 3);
+        QCOMPARE(mMessages, QStringList{});
+        auto* preview = window.findChild<QWidget*>("fmOLData");
+        QCOMPARE(preview->findChild<QTreeWidget*>("lvAddr")->topLevelItemCount(), 5);
+        QCOMPARE(preview->findChild<QTreeWidget*>("lvDate")->topLevelItemCount(), 7);
+        QCOMPARE(preview->findChild<QTreeWidget*>("lvTask")->topLevelItemCount(), 5);
+        QCOMPARE(preview->findChild<QTreeWidget*>("lvNote")->topLevelItemCount(), 6);
+        Next(window);
+        QTRY_COMPARE(window.PageIndex(), 4);
+        QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblAddrCount")->text(), QString("4"));
+    }
 };
 
 int main(int argc, char** argv)

@@ -9,7 +9,7 @@ template <auto Member>
 constexpr auto Text = model::MemberText<Member, LNContactRec>;
 
 constexpr LNField kFields[] = {
-    {{1, "ID", FieldType::Text, 64}, Text<&LNContactRec::Id>},
+    {{1, "ID", FieldType::Text, 64}, nullptr},  // the document's identifier names no value to map
     {{2, "First Name", FieldType::Text, 64}, Text<&LNContactRec::FirstName>},
     {{3, "Middle Name / Initial", FieldType::Text, 64}, Text<&LNContactRec::MiddleName>},
     {{4, "Last Name", FieldType::Text, 64}, Text<&LNContactRec::LastName>},
@@ -75,13 +75,7 @@ constexpr LNLoadTexts kTexts{
     .Failed = "Failed to load Lotus Notes Contacts information.",
 };
 
-const LNField* EntryOf(int key)
-{
-    for (const LNField& field : kFields)
-        if (field.Info.Id == key)
-            return &field;
-    return nullptr;
-}
+const model::SourceFieldTable<LNContactRec> kTable{kFields};
 
 }  // namespace
 
@@ -138,13 +132,7 @@ model::CommAddrRec ToCommon(const LNContactRec& r, const std::array<int, 10>& ma
         c.Custom[i] = r.CustomValues[i].view().substr(0, 63);
         c.CustomLabel[i] = r.CustomLabels[i];
     }
-    for (std::size_t slot = 0; slot < mappedKeys.size(); ++slot) {
-        const int key = mappedKeys[slot];
-        // Key 1 (the document's identifier) names no value to map.
-        const LNField* field = key == 1 ? nullptr : EntryOf(key);
-        if (field != nullptr && field->Info.Type == FieldType::Text && field->Info.Size > 1 && field->Text != nullptr)
-            c.MappedCustom[slot] = field->Text(r).view().substr(0, 63);
-    }
+    kTable.FillMapped(r, mappedKeys, c.MappedCustom);
     c.SourceType = model::RecordSource::LotusNotes;
     return c;
 }
@@ -178,17 +166,17 @@ bool CxLNAddrUtil::SetMappedField(std::size_t slot, int key)
 
 int CxLNAddrUtil::FieldKeyAt(std::size_t index)
 {
-    return index < FieldCount() ? kFields[index].Info.Id : 0;
+    return kTable.KeyAt(index);
 }
 
 const char* CxLNAddrUtil::FieldLabelAt(std::size_t index)
 {
-    return index < FieldCount() ? kFields[index].Info.Label : "N/A";
+    return kTable.LabelAt(index);
 }
 
 const model::FieldInfo* CxLNAddrUtil::FindField(int key)
 {
-    const LNField* field = EntryOf(key);
+    const LNField* field = kTable.Find(key);
     return field != nullptr ? &field->Info : nullptr;
 }
 
