@@ -77,10 +77,10 @@ bool HelperJob::Progress(const std::string& prefix, std::size_t done, std::size_
     return !mControl.StopRequested();
 }
 
-void HelperJob::Fail(const std::string& error) const
+bool HelperJob::Fail(const std::string& error) const
 {
     VL_LOG(diagnostics::CxDebugUtil::kError, mLogUnit, "%s", error.c_str());
-    WriteErrorFile(mWorkFolder + Text(mIds.errorFile), {error});
+    return WriteErrorFile(mWorkFolder + Text(mIds.errorFile), {error});
 }
 
 }  // namespace velmora::helpers

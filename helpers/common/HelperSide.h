@@ -63,15 +63,16 @@ public:
     const std::string& WorkFolder() const { return mWorkFolder; }
 
     // Runs `work`; when it fails, logs its error and writes it to the error file. Returns the
-    // helper's exit status (0 success, 1 failure reported).
+    // helper's exit status: 0 when it worked or its failure is reported in the error file (the
+    // connector reads it there), 1 when even the error file could not be written, so that the
+    // connector still knows the helper failed.
     template <class Work>
     int Run(Work&& work)
     {
         std::string error;
         if (work(error))
             return 0;
-        Fail(error);
-        return 1;
+        return Fail(error) ? 0 : 1;
     }
 
     // Shows "<prefix> i of n" at most every 100 ms and at the end; false once the connector asked
@@ -79,7 +80,7 @@ public:
     bool Progress(const std::string& prefix, std::size_t done, std::size_t total);
 
 private:
-    void Fail(const std::string& error) const;
+    bool Fail(const std::string& error) const;
 
     const connectors::ParamParser& mParams;
     ParamIds mIds;
@@ -91,8 +92,8 @@ private:
 
 // The whole life of a helper program: reads the parameter file named on its command line,
 // routes its diagnostics, keeps the control file, and answers a failure of
-// `work(job, error)` through the error file. Returns the exit status: 0 success, 1 failure
-// reported, 2 no usable parameter file.
+// `work(job, error)` through the error file. Returns the exit status: 0 success or a failure
+// reported in the error file, 1 a failure that could not be reported, 2 no usable parameter file.
 template <class Work>
 int RunHelperProgram(int argc, char** argv, const ParamIds& ids, const std::string& controlFileName, const char* logUnit,
                      Work&& work)

@@ -116,6 +116,25 @@ TEST_F(ExchangeTest, AHelperThatCannotStartIsAnErrorAndNoStaleDataIsLeft)
     EXPECT_NE(Log().find("[!!!] - CreateProcess Error: No such file or directory"), std::string::npos);
 }
 
+// Whatever files it left, a helper killed by a signal or ending with a non-zero status failed.
+TEST_F(ExchangeTest, AHelperThatEndsAbnormallyHasFailed)
+{
+    const struct {
+        const char* action;
+        const char* cause;
+    } cases[] = {{"crash", "signal SIGABRT"}, {"exit:3", "exit status 3"}, {"exit:1", "exit status 1"}};
+    for (const auto& k : cases) {
+        ProbeConnector connector("velmora-fake-helper");
+        connector.SetWorkFolder(work.Path());
+        ::setenv("VELMORA_FAKE_HELPER", k.action, 1);
+        EXPECT_FALSE(connector.RunHelper(2)) << k.action;
+        EXPECT_TRUE(connector.HasError()) << k.action;
+        EXPECT_EQ(connector.GetErrorText(),
+                  std::string("The helper program velmora-fake-helper ended abnormally (") + k.cause + ").");
+        EXPECT_NE(Log().find(std::string("The helper utility program ended with ") + k.cause), std::string::npos);
+    }
+}
+
 TEST_F(ExchangeTest, WithoutADataFolderNoHelperRuns)
 {
     ProbeConnector connector("velmora-fake-helper");

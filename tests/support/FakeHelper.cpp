@@ -3,6 +3,7 @@
 //   error:PATH  writes an error file with one error to PATH;
 //   copy:PATH   copies its parameter file to PATH and that file's permission bits, in octal, to PATH.mode;
 //   crash       aborts;
+//   exit:N      ends with status N, after writing a data file and an empty error file as if it had worked;
 // anything else ends at once.
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
         std::ofstream(action.substr(6)) << "[Error]\nError.Count=1\nError.1=Quota exceeded\n";
     } else if (action == "crash") {
         std::abort();
+    } else if (action.rfind("exit:", 0) == 0) {
+        return std::atoi(action.c_str() + 5);
     } else if (action.rfind("copy:", 0) == 0 && argc == 2) {
         const std::string target = action.substr(5);
         std::ifstream in(argv[1], std::ios::binary);

@@ -69,6 +69,10 @@ bool HelperConnector::RunHelper(int mode)
     case LaunchOutcome::Ended:
         ReadErrors();
         return true;
+    case LaunchOutcome::Failed:
+        // Whatever files it left, a helper that did not end normally did not do its work.
+        SetError("The helper program " + mHelperName + " ended abnormally (" + result.detail + ").");
+        return false;
     case LaunchOutcome::NotStarted:
         SetError("The helper program " + mHelperName + " could not be started: " + result.detail + ".");
         return false;

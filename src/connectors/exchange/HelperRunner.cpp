@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -76,9 +77,16 @@ LaunchResult HelperRunner::Wait(pid_t pid)
         int status = 0;
         const pid_t done = ::waitpid(pid, &status, WNOHANG);
         if (done == pid) {
-            CxDebugUtil::Instance().Log(CxDebugUtil::kInfo, mLogUnit, __LINE__, "%s",
-                                        "Helper utility program exited successfully.");
-            return {LaunchOutcome::Ended, {}};
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
+                CxDebugUtil::Instance().Log(CxDebugUtil::kInfo, mLogUnit, __LINE__, "%s",
+                                            "Helper utility program exited successfully.");
+                return {LaunchOutcome::Ended, {}};
+            }
+            const std::string how = WIFSIGNALED(status) ? std::string("signal SIG") + ::sigabbrev_np(WTERMSIG(status))
+                                                        : "exit status " + std::to_string(WEXITSTATUS(status));
+            CxDebugUtil::Instance().Log(CxDebugUtil::kError, mLogUnit, __LINE__, "The helper utility program ended with %s.",
+                                        how.c_str());
+            return {LaunchOutcome::Failed, how};
         }
         if (done < 0 && errno != EINTR) {
             const int code = errno;

@@ -11,7 +11,8 @@
 namespace velmora::connectors {
 
 enum class LaunchOutcome {
-    Ended,       // the helper ran and ended
+    Ended,       // the helper ran and ended with status 0
+    Failed,      // it ended with another status, or by a signal (detail says which)
     NotStarted,  // the program could not be started
     TimedOut,    // still running at the time-out; it is left running
     WaitFailed,  // waiting for it failed
