@@ -35,7 +35,8 @@ void MergeAddress(PostalAddress& to, const PostalAddress& from, bool copyEmpty)
 
 CommAddrMgr::CommAddrMgr()
     : RecordManager({1, 3, 41},
-                    {28, 29, 30, 41, 38, 39, 69, 71, 13, 11, 12, 10, 9, 20, 18, 19, 17, 16, 27, 25, 26, 24, 23, 48},
+                    // Not the note (48): an ACT! contact cannot hold one, so it would differ on every run.
+                    {28, 29, 30, 41, 38, 39, 69, 71, 13, 11, 12, 10, 9, 20, 18, 19, 17, 16, 27, 25, 26, 24, 23},
                     false)
 {
 }

@@ -6,8 +6,8 @@
 namespace velmora::model {
 
 // The contacts of one application. Contacts correspond when first name, last name and e-mail
-// agree, and are the same when phones, e-mail, faxes, company, title, the three addresses and
-// the note agree as well. Texts compare by the line-break-blind rule, without case by default.
+// agree, and are the same when phones, e-mail, faxes, company, title and the three addresses
+// agree as well (not the note, which an ACT! contact cannot hold). Texts compare by the line-break-blind rule, without case by default.
 class CommAddrMgr : public RecordManager<CommAddrRec> {
 public:
     CommAddrMgr();

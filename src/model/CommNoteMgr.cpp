@@ -18,7 +18,7 @@ std::span<const FieldName> NoteFieldTable()
     return kTable;
 }
 
-CommNoteMgr::CommNoteMgr() : RecordManager({2}, {3}, false) {}
+CommNoteMgr::CommNoteMgr() : RecordManager({3}, {3}, false) {}
 
 bool CommNoteMgr::FieldEqual(const CommNoteRec& a, const CommNoteRec& b, int id) const
 {

@@ -89,6 +89,10 @@ public:
             found = nullptr;
         if (record == nullptr)
             return MatchResult::NoRecord;
+        if (!HasKey(*record)) {
+            index = Count();
+            return MatchResult::NoMatch;
+        }
         if (!mIndexed)
             BuildIndex();
         // A stored record needs no search for itself: the managers' field lists compare only
@@ -132,6 +136,8 @@ public:
     Rec* At(std::size_t position) const { return mList.At(position); }
 
     const std::vector<int>& KeyFields() const { return mKeyFields; }
+    // False for a record whose key says nothing (it then corresponds to no other record).
+    virtual bool HasKey(const Rec&) const { return true; }
     const std::vector<int>& CompareFields() const { return mCompareFields; }
 
     // Field-list equality: the fields in list order, the first difference decides; an empty

@@ -17,6 +17,10 @@ int LinearFindMatch(const Manager& manager, const Rec* record, Rec*& found, std:
         found = nullptr;
     if (record == nullptr)
         return MatchResult::NoRecord;
+    if (!manager.HasKey(*record)) {
+        index = manager.Count();
+        return MatchResult::NoMatch;
+    }
     std::optional<std::size_t> remembered;
     index = 0;
     for (std::size_t position = 0; position < manager.Count(); ++position) {

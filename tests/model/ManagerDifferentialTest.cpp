@@ -122,7 +122,7 @@ struct NoteKind {
     static Rec Make(Draw& d)
     {
         Rec r;
-        // Most notes have no subject, as ACT! notes never do: one big crowd under one key.
+        // Most notes have no subject, as ACT! notes never do; some have no text, and match nothing.
         r.Subject = d.Chance(70) ? std::string() : d.Text(kNames);
         r.Text = d.Text(kValues);
         r.Color = d.Int(0, 3);

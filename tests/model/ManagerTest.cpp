@@ -217,4 +217,40 @@ TEST(CommNoteMgr, MergeKeepsTheSubjectOverAnEmptyOneAndMarksTheNoteSame)
     EXPECT_EQ(act.At(0)->Status, RecStatus::Same);
 }
 
+// ACT! notes have no subject and ACT! contacts no note: notes match by their text, a note without
+// text matches nothing, and a contact's note is not compared.
+TEST(Matching, WhatACTCannotHoldDecidesNothing)
+{
+    CommNoteMgr act;
+    CommNoteRec actNote;
+    actNote.Text = "Ann asked for a quote.";
+    act.Add(&actNote);
+    CommNoteRec emptyAct;
+    act.Add(&emptyAct);
+    CommNoteMgr source;
+    CommNoteRec memo;
+    memo.Subject = "Quote";
+    memo.Text = "ANN asked for a quote.";
+    source.Add(&memo);
+    CommNoteRec blank;
+    blank.Subject = "Empty";
+    source.Add(&blank);
+    source.CompareWith(&act);
+    EXPECT_EQ(source.At(0)->Status, RecStatus::Same);
+    EXPECT_EQ(source.At(0)->MatchedRec, act.At(0));
+    EXPECT_EQ(source.At(1)->Status, RecStatus::New) << "an empty note corresponds to no other note";
+
+    CommAddrMgr contacts;
+    CommAddrRec inAct;
+    inAct.FirstName = "Ed";
+    inAct.Email = "ed@example.net";
+    contacts.Add(&inAct);
+    CommAddrMgr from;
+    CommAddrRec withNote = inAct;
+    withNote.Note = "Met at the fair.";
+    from.Add(&withNote);
+    from.CompareWith(&contacts);
+    EXPECT_EQ(from.At(0)->Status, RecStatus::Same);
+}
+
 }  // namespace
