@@ -110,11 +110,16 @@ int main(int argc, char** argv)
         if (!dryRun)
             ok = MigrateToTarget(app, ui, nullptr, AppType::Act);
     }
-    if (ok) {
-        std::printf("Number of Contact Records Migrated:\t%zu\n", app.Session.SelectedAddr.Count());
-        std::printf("Number of Calendar Records Migrated:\t%zu\n", app.Session.SelectedDate.Count());
-        std::printf("Number of Task Records Migrated:\t%zu\n", app.Session.SelectedTask.Count());
-        std::printf("Number of Notes Records Migrated:\t%zu\n", app.Session.SelectedNote.Count());
+    // Only what was submitted successfully counts as migrated; a dry run says what would be.
+    const Session& session = app.Session;
+    const char* const kinds[] = {"Contact", "Calendar", "Task", "Notes"};
+    const std::size_t chosen[] = {session.SelectedAddr.Count(), session.SelectedDate.Count(), session.SelectedTask.Count(),
+                                  session.SelectedNote.Count()};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (dryRun && ok)
+            std::printf("Number of %s Records that would be migrated:\t%zu\n", kinds[i], chosen[i]);
+        else if (!dryRun)
+            std::printf("Number of %s Records Migrated:\t%zu\n", kinds[i], session.Migrated[i]);
     }
     AppShutdown(app);
     return ok ? 0 : 1;

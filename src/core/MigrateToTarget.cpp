@@ -16,22 +16,46 @@ namespace {
 
 using platform::UiHost;
 
-// Hands one selection list to its ACT! connector and submits; false after showing the failure.
-template <class Connector, class Record, class LogRecord>
-bool Submit(AppContext& app, UiHost& ui, platform::WindowRef owner, CxVLLog& log, bool sync, Slot<Connector>& connector,
-            model::CxList<Record>& selection, LogRecord logRecord, const char* statusFile, const char* failure)
+// One data type's submission: its selection list, its ACT! connector, how its records are
+// logged, its status file and its failure text.
+template <class ConnectorType, class Record>
+struct SubmitStep {
+    const char* TypeName;  // in the log's failure block
+    bool Sync;
+    Slot<ConnectorType>& Connector;
+    model::CxList<Record>& Selection;
+    void (CxVLLog::*LogRecord)(const Record*);
+    const char* StatusFile;
+    const char* Failure;
+    std::size_t& Migrated;
+};
+
+// Hands one selection list to its ACT! connector and submits. The records are logged as migrated
+// only once the submission succeeded; a failed one writes a failure block and is shown. False
+// after a failure.
+template <class ConnectorType, class Record>
+SubmitStep(const char*, bool, Slot<ConnectorType>&, model::CxList<Record>&, void (CxVLLog::*)(const Record*), const char*,
+           const char*, std::size_t&) -> SubmitStep<ConnectorType, Record>;
+
+template <class ConnectorType, class Record>
+bool Submit(AppContext& app, UiHost& ui, platform::WindowRef owner, CxVLLog& log, const SubmitStep<ConnectorType, Record>& step)
 {
-    if (!sync || !connector || selection.Count() == 0)
+    if (!step.Sync || !step.Connector || step.Selection.Count() == 0)
         return true;
-    for (std::size_t i = 0; i < selection.Count(); ++i) {
-        Record* record = selection.At(i);
-        connector->SubmitOne(record, false);
-        (log.*logRecord)(record);
+    for (std::size_t i = 0; i < step.Selection.Count(); ++i)
+        step.Connector->SubmitOne(step.Selection.At(i), false);
+    ui.WatchStatusFile(app.DataFolder + step.StatusFile);
+    if (step.Connector->Submit() && !step.Connector->HasError()) {
+        for (std::size_t i = 0; i < step.Selection.Count(); ++i)
+            (log.*step.LogRecord)(step.Selection.At(i));
+        step.Migrated = step.Selection.Count();
+        return true;
     }
-    ui.WatchStatusFile(app.DataFolder + statusFile);
-    if (connector->Submit() && !connector->HasError())
-        return true;
-    const std::string message = std::string(failure) + connector->GetErrorText();
+    const std::string error = step.Connector->GetErrorText();
+    log.WriteLine(std::string("Failed to migrate ") + step.TypeName + " items:");
+    log.WriteLine(CxVLLog::FormatField(1, "Error", error));
+    log.WriteLine(CxVLLog::FormatField(1, "Records not migrated", std::to_string(step.Selection.Count())) + "\r\n");
+    const std::string message = std::string(step.Failure) + error;
     ui.StopWaitWindow();
     ui.ShowMessage(owner, "Error", message, platform::MessageIcon::Error);
     VL_LOG(diagnostics::CxDebugUtil::kError, "AppCommon", "%s", message.c_str());
@@ -52,14 +76,20 @@ bool MigrateToAct(AppContext& app, UiHost& ui, platform::WindowRef owner)
     log.WriteLine("Migrating information to ACT! ...\r\n");
     const AppSettings& s = app.Settings;
     Session& session = app.Session;
-    if (!Submit(app, ui, owner, log, s.SyncAddr, session.Act.Addr, session.SelectedAddr, &CxVLLog::LogContact,
-                "ACTAddrStatus.dat", "Failed to submit Contact changes to ACT!, Error=") ||
-        !Submit(app, ui, owner, log, s.SyncDate, session.Act.Date, session.SelectedDate, &CxVLLog::LogCalendar,
-                "ACTDateStatus.dat", "Failed to submit Calendar changes to ACT!, Error=") ||
-        !Submit(app, ui, owner, log, s.SyncTask, session.Act.Task, session.SelectedTask, &CxVLLog::LogTask,
-                "ACTTaskStatus.dat", "Failed to submit Task changes to ACT!, Error=") ||
-        !Submit(app, ui, owner, log, s.SyncNote, session.Act.Note, session.SelectedNote, &CxVLLog::LogNote,
-                "ACTNoteStatus.dat", "Failed to submit Notes changes to ACT!, Error="))
+    session.Migrated = {};
+    auto& migrated = session.Migrated;
+    if (!Submit(app, ui, owner, log,
+                SubmitStep{"Contact", s.SyncAddr, session.Act.Addr, session.SelectedAddr, &CxVLLog::LogContact,
+                           "ACTAddrStatus.dat", "Failed to submit Contact changes to ACT!, Error=", migrated[0]}) ||
+        !Submit(app, ui, owner, log,
+                SubmitStep{"Calendar", s.SyncDate, session.Act.Date, session.SelectedDate, &CxVLLog::LogCalendar,
+                           "ACTDateStatus.dat", "Failed to submit Calendar changes to ACT!, Error=", migrated[1]}) ||
+        !Submit(app, ui, owner, log,
+                SubmitStep{"Task", s.SyncTask, session.Act.Task, session.SelectedTask, &CxVLLog::LogTask,
+                           "ACTTaskStatus.dat", "Failed to submit Task changes to ACT!, Error=", migrated[2]}) ||
+        !Submit(app, ui, owner, log,
+                SubmitStep{"Note", s.SyncNote, session.Act.Note, session.SelectedNote, &CxVLLog::LogNote,
+                           "ACTNoteStatus.dat", "Failed to submit Notes changes to ACT!, Error=", migrated[3]}))
         return false;
     ui.StopWaitWindow();
     log.WriteLine("Migrating information to ACT! completed successfully.");

@@ -6,6 +6,8 @@
 #include "model/CommTaskRec.h"
 #include "model/CxList.h"
 
+#include <array>
+#include <cstddef>
 #include <memory>
 #include <utility>
 
@@ -104,6 +106,7 @@ public:
         SelectedDate.Clear(false);
         SelectedTask.Clear(false);
         SelectedNote.Clear(false);
+        Migrated = {};
         Act.Reset();
         Google.Reset();
         Lotus.Reset();
@@ -121,6 +124,10 @@ public:
     model::CxList<model::CommDateRec> SelectedDate;
     model::CxList<model::CommTaskRec> SelectedTask;
     model::CxList<model::CommNoteRec> SelectedNote;
+
+    // How many records of each data type (contacts, calendar, tasks, notes) the last migration
+    // submitted to ACT! successfully.
+    std::array<std::size_t, 4> Migrated{};
 };
 
 }  // namespace velmora::core

@@ -188,8 +188,11 @@ TEST_F(MigrationSession, IdenticalRecordsAreLoggedButNotSentAndAFailedCalendarEn
     const std::string log = ReadFile(app.DataFolder + "VLLog.txt");
     EXPECT_NE(log.find("Display Name: Ann Lee"), std::string::npos);
     EXPECT_NE(log.find("Display Name: Bo Wu"), std::string::npos);
-    EXPECT_NE(log.find("Migrating Calendar item:"), std::string::npos);
+    EXPECT_EQ(log.find("Migrating Calendar item:"), std::string::npos) << "the calendar entry was not migrated";
+    EXPECT_NE(log.find("Failed to migrate Calendar items:\r\n\tError: Nothing was changed"), std::string::npos) << log;
+    EXPECT_NE(log.find("\tRecords not migrated: 1\r\n"), std::string::npos) << log;
     EXPECT_EQ(log.find("completed successfully"), std::string::npos);
+    EXPECT_EQ(session.Migrated, (std::array<std::size_t, 4>{2, 0, 0, 0})) << "only what was submitted counts";
 
     std::string error;
     auto store = helpers::ActStore::Open(pad, error);

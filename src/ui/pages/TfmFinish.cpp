@@ -63,10 +63,11 @@ bool TfmFinish::UpdateData(bool leaving)
         return true;
     const core::AppSettings& s = Settings();
     const core::Session& session = mContext.app.Session;
-    lblAddrCount->setText(QString::number(s.SyncAddr ? session.SelectedAddr.Count() : 0));
-    lblDateCount->setText(QString::number(s.SyncDate ? session.SelectedDate.Count() : 0));
-    lblTaskCount->setText(QString::number(s.SyncTask ? session.SelectedTask.Count() : 0));
-    lblNoteCount->setText(QString::number(s.SyncNote ? session.SelectedNote.Count() : 0));
+    // What was submitted successfully, not what was chosen.
+    lblAddrCount->setText(QString::number(s.SyncAddr ? session.Migrated[0] : 0));
+    lblDateCount->setText(QString::number(s.SyncDate ? session.Migrated[1] : 0));
+    lblTaskCount->setText(QString::number(s.SyncTask ? session.Migrated[2] : 0));
+    lblNoteCount->setText(QString::number(s.SyncNote ? session.Migrated[3] : 0));
     return true;
 }
 
