@@ -6,7 +6,10 @@
 #include "diagnostics/CxDebugUtil.h"
 #include "helpers/common/HelperSide.h"
 
+#include <csignal>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::helpers {
@@ -24,8 +27,14 @@ int RunActHelper(int argc, char** argv)
     using Raw = typename Kind::Raw;
     return RunHelperProgram(argc, argv, kActParams, Kind::Files().Control, Kind::kHelper, [](HelperJob& job, std::string& error) {
         const std::string dataFile = job.WorkFolder() + job.Text(1003);
-        const auto progress = [&job](const char* verb) {
-            return [&job, verb](std::size_t done, std::size_t total) {
+        // For fault-injection tests: $VELMORA_ACT_HELPER_KILL_AFTER=N kills the helper once it has
+        // applied N records of a submission, as a user's kill or a crash would.
+        const char* killAfter = std::getenv("VELMORA_ACT_HELPER_KILL_AFTER");
+        const auto progress = [&job, killAfter](const char* verb) {
+            return [&job, verb, killAfter](std::size_t done, std::size_t total) {
+                if (killAfter != nullptr && std::string_view(verb) == "Writing" &&
+                    done >= static_cast<std::size_t>(std::atoll(killAfter)))
+                    ::raise(SIGKILL);
                 return job.Progress(std::string(verb) + " " + StoreKind<Raw>::Noun, done, total);
             };
         };
