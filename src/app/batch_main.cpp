@@ -10,6 +10,7 @@
 #include "core/AppCommon.h"
 #include "core/LoadAndCompare.h"
 #include "core/MigrateToTarget.h"
+#include "core/MigrationLock.h"
 #include "core/PreviewColumns.h"
 #include "core/SessionManagers.h"
 
@@ -82,6 +83,13 @@ int main(int argc, char** argv)
         }
     }
 
+    std::string dataFolder;
+    GetDataFolder(dataFolder);
+    MigrationLock lock;
+    if (!lock.Acquire(dataFolder)) {
+        std::fprintf(stderr, "%s\n", MigrationLock::kBusyMessage);
+        return 1;
+    }
     AppContext& app = App();
     AppStartup(app);
     platform::ConsoleUiHost ui(stderr);

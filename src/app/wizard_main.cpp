@@ -1,5 +1,6 @@
 // velmora: the migration wizard.
 #include "core/AppCommon.h"
+#include "core/MigrationLock.h"
 #include "ui/TfmMain.h"
 #include "ui/dialogs/TfmDump.h"
 
@@ -12,6 +13,13 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Velmora for ACT!");
+    std::string dataFolder;
+    velmora::core::GetDataFolder(dataFolder);
+    velmora::core::MigrationLock lock;
+    if (!lock.Acquire(dataFolder)) {
+        QMessageBox::critical(nullptr, "Error", velmora::core::MigrationLock::kBusyMessage);
+        return 1;
+    }
     velmora::core::AppContext& app = velmora::core::App();
     try {
         velmora::ui::TfmMain window(app);

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -238,6 +242,32 @@ TEST(BatchEndToEnd, MigratesTheDemoLotusNotesExports)
 
     // A second run finds everything migrated, the notebook documents matched by their text.
     ExpectAllSame(demo, 3u + 2u + 2u + 2u);
+}
+
+// One migration per data folder: a run that finds the folder's lock taken refuses, and two runs
+// started together never add a record twice.
+TEST(BatchEndToEnd, OneMigrationPerDataFolderAtATime)
+{
+    const Demo demo("google");
+    {
+        const int held = ::open((demo.data + "VLACT.lock").c_str(), O_RDWR | O_CREAT, 0600);
+        ASSERT_GE(held, 0);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        const ShellRun refused = demo.Batch("2>&1");
+        EXPECT_EQ(refused.status, 1);
+        EXPECT_EQ(refused.output, "Another migration is using this data folder.\n");
+        ::close(held);
+    }
+    const ShellRun both = Shell("cd '" + demo.bin + "' && (XDG_DATA_HOME='" + demo.home + "' ./velmora-batch > /dev/null 2>&1; "
+                                "echo first $?) & (XDG_DATA_HOME='" + demo.home + "' ./velmora-batch > /dev/null 2>&1; "
+                                "echo second $?) & wait");
+    EXPECT_NE(both.output.find(" 0"), std::string::npos) << both.output;
+    std::string error;
+    auto store = velmora::helpers::ActStore::Open(demo.data + "Demo.pad", error);
+    ASSERT_TRUE(store) << error;
+    std::vector<velmora::helpers::ActContactRec> contacts;
+    ASSERT_TRUE(store->ReadAll(contacts, error)) << error;
+    EXPECT_EQ(contacts.size(), 5u) << "no contact added twice";
 }
 
 TEST(BatchEndToEnd, AFailedLoginEndsWithTheMessageAndStatusOne)
