@@ -1,5 +1,7 @@
 #include "HelperSide.h"
 
+#include <cstdio>
+
 #include "diagnostics/CxDebugUtil.h"
 #include "platform/IniFile.h"
 
@@ -11,7 +13,11 @@ namespace velmora::helpers {
 
 bool ReadParams(int argc, char** argv, connectors::ParamParser& params)
 {
-    return argc == 2 && params.Load(argv[1]);
+    if (argc != 2 || !params.Load(argv[1]))
+        return false;
+    // The file holds a password in plain text: it is gone as soon as it has been read.
+    std::remove(argv[1]);
+    return true;
 }
 
 bool WriteErrorFile(const std::string& path, const std::vector<std::string>& errors)

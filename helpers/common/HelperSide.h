@@ -15,7 +15,8 @@ namespace velmora::helpers {
 // file it answers failures with, the status line it shows progress in, and the control file
 // through which it can be asked to stop.
 
-// The parameter file named on the command line, or nothing when it is missing or damaged.
+// The parameter file named on the command line, or nothing when it is missing or damaged. A file
+// that was read is deleted at once: it holds a password in plain text.
 bool ReadParams(int argc, char** argv, connectors::ParamParser& params);
 
 // INI section "Error": "Error.Count" and "Error.1" ... "Error.n".

@@ -20,6 +20,18 @@ bool EnsureFolder(const std::string& path)
     return errno == EEXIST && std::filesystem::is_directory(path, error);
 }
 
+// The data folder holds passwords and personal data: one that others may read or enter is
+// closed to them.
+void CloseToOthers(const std::string& folder)
+{
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || (info.st_mode & 077) == 0)
+        return;
+    if (::chmod(folder.c_str(), 0700) == 0)
+        VL_LOG(diagnostics::CxDebugUtil::kError, "AppCommon", "The data folder %s was open to other users; it is now 0700.",
+               folder.c_str());
+}
+
 }  // namespace
 
 AppContext& App()
@@ -49,14 +61,34 @@ std::string GetModuleFolder()
     return platform::ProgramFolder();
 }
 
+namespace {
+
+// Parameter files hold passwords in plain text; one left behind by a run that was killed while
+// its helper ran must not stay. Every helper family names its parameter files "*Param.dat".
+void RemoveStaleParameterFiles(const std::string& dataFolder)
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(dataFolder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() > 9 && name.ends_with("Param.dat") && !entry.is_directory(error))
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
+}  // namespace
+
 void AppStartup(AppContext& app)
 {
     app.SettingsFile = GetDataFolder(app.DataFolder) ? app.DataFolder + "VLACT.ini" : GetModuleFolder() + "corvane.ini";
+    if (!app.DataFolder.empty())
+        RemoveStaleParameterFiles(app.DataFolder);
     LoadSettings(app.Settings, app.SettingsFile);
     auto& log = diagnostics::CxDebugUtil::Instance();
     log.SetFolder(app.DataFolder);
     log.SetEnabled(app.Settings.EnableDebug);
     log.SetLevel(app.Settings.LogLevel);
+    if (!app.DataFolder.empty())
+        CloseToOthers(app.DataFolder);
     app.Session.Clear();
 }
 

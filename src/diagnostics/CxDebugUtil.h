@@ -45,7 +45,7 @@ private:
     void WriteLine(const std::string& line);
 
     mutable std::mutex mMutex;
-    std::string mFolder = "./";
+    std::string mFolder;  // nothing is written until a folder is given
     bool mEnabled = false;
     int mLevel = 3;
 };

@@ -48,7 +48,7 @@ protected:
     void TearDown() override
     {
         CxDebugUtil::Instance().SetEnabled(false);
-        CxDebugUtil::Instance().SetFolder("./");
+        CxDebugUtil::Instance().SetFolder("");
         ::unsetenv("VELMORA_FAKE_HELPER");
         ::unsetenv("VELMORA_FAKE_HELPER_PID");
     }

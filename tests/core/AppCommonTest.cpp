@@ -23,6 +23,25 @@ int Mode(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 ? static_cast<int>(info.st_mode & 0777) : -1;
 }
 
+// A run killed while its helper ran leaves a parameter file with a password in it: the next
+// start deletes every such file, and nothing else.
+TEST(AppCommon, StartupDeletesStaleParameterFiles)
+{
+    const std::string folder = velmora::platform::UserDataHome() + "corvane/VLACT/";
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"ACTAddrParam.dat", "GDateParam.dat", "LNNoteParam.dat", "ACTAddr.dat"})
+        velmora::testing::WriteFile(folder + name, "secret");
+    AppContext app;
+    AppStartup(app);
+    for (const char* name : {"ACTAddrParam.dat", "GDateParam.dat", "LNNoteParam.dat"})
+        EXPECT_FALSE(std::filesystem::exists(folder + name)) << name;
+    EXPECT_TRUE(std::filesystem::exists(folder + "ACTAddr.dat"));
+    EXPECT_EQ(Mode(folder), 0700) << "a data folder open to others is closed to them";
+    EXPECT_NE(velmora::testing::ReadFile(folder + "appdebug.log").find("was open to other users; it is now 0700."),
+              std::string::npos);
+    CxDebugUtil::Instance().SetFolder("");
+}
+
 TEST(AppCommon, StartupMakesTheDataFolderAndShutdownSavesTheSettings)
 {
     const std::string data = velmora::platform::UserDataHome();
@@ -45,7 +64,7 @@ TEST(AppCommon, StartupMakesTheDataFolderAndShutdownSavesTheSettings)
     EXPECT_TRUE(CxDebugUtil::Instance().Enabled());
     EXPECT_EQ(CxDebugUtil::Instance().Level(), 1);
     CxDebugUtil::Instance().SetEnabled(false);
-    CxDebugUtil::Instance().SetFolder("./");
+    CxDebugUtil::Instance().SetFolder("");
 }
 
 TEST(AppCommon, WithoutADataFolderTheSettingsFileIsBesideTheProgram)
@@ -63,7 +82,7 @@ TEST(AppCommon, WithoutADataFolderTheSettingsFileIsBesideTheProgram)
     EXPECT_EQ(app.DataFolder, "");
     EXPECT_EQ(app.SettingsFile, GetModuleFolder() + "corvane.ini");
     EXPECT_TRUE(app.Settings.SyncAddr);
-    CxDebugUtil::Instance().SetFolder("./");
+    CxDebugUtil::Instance().SetFolder("");
 }
 
 // Stands for a connector: counts how many are alive.

@@ -26,7 +26,7 @@ protected:
         log.SetEnabled(false);
         log.SetLevel(3);
     }
-    void TearDown() override { log.SetFolder("./"); }
+    void TearDown() override { log.SetFolder(""); }
 
     std::string Written() const { return ReadFile(dir.Path() + "appdebug.log"); }
 

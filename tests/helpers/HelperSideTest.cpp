@@ -25,6 +25,22 @@ TEST(HelperSide, ControlFileSaysRunningAndHearsStop)
     EXPECT_EQ(IniFile::Load(path).GetInt("Status", "Running", 1), 0);
 }
 
+TEST(HelperSide, AParameterFileIsDeletedOnceRead)
+{
+    velmora::testing::TempDir dir;
+    const std::string path = dir.Path() + "TParam.dat";
+    velmora::connectors::ParamParser written;
+    written.SetParam(1001, velmora::connectors::ParamParser::kText, "password");
+    ASSERT_TRUE(written.Save(path));
+    std::string program = "helper";
+    char* argv[] = {program.data(), const_cast<char*>(path.c_str()), nullptr};
+    velmora::connectors::ParamParser read;
+    ASSERT_TRUE(velmora::helpers::ReadParams(2, argv, read));
+    EXPECT_EQ(read.Get(1001), "password");
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(velmora::helpers::ReadParams(2, argv, read)) << "gone";
+}
+
 TEST(HelperSide, ErrorFilesCountTheirTexts)
 {
     TempDir dir;

@@ -23,7 +23,7 @@ protected:
     {
         auto& log = diagnostics::CxDebugUtil::Instance();
         log.SetEnabled(false);
-        log.SetFolder("./");
+        log.SetFolder("");
     }
 
     // Writes the bytes to a file of that name in the folder and returns its path.
