@@ -1,5 +1,6 @@
 #include "connectors/act/CxACTAddrUtil.h"
 #include "connectors/exchange/HelperConnector.h"
+#include "connectors/google/GoogleRecords.h"
 
 #include "diagnostics/CxDebugUtil.h"
 #include "platform/IniFile.h"
@@ -35,6 +36,22 @@ public:
 
 protected:
     void AddParams(ParamParser& params) const override { params.SetParam(1000, ParamParser::kText, "secret"); }
+};
+
+// A connector whose helper leaves a data file of records it reads, saying why it could not.
+class DataConnector : public ProbeConnector {
+public:
+    DataConnector() : ProbeConnector("velmora-fake-helper") {}
+    bool Load() override
+    {
+        if (!RunHelper(1))
+            return false;
+        const std::string path = FilePath(Files().Data);
+        const DataFileResult result = ReadDataFile<velmora::connectors::GCalendarRec>(
+            path, [](std::int32_t) {}, [](velmora::connectors::GCalendarRec&&) { return true; });
+        SetDataFileError(result, path);
+        return result == DataFileResult::Ok;
+    }
 };
 
 class ExchangeTest : public ::testing::Test {
@@ -133,6 +150,19 @@ TEST_F(ExchangeTest, AHelperThatEndsAbnormallyHasFailed)
                   std::string("The helper program velmora-fake-helper ended abnormally (") + k.cause + ").");
         EXPECT_NE(Log().find(std::string("The helper utility program ended with ") + k.cause), std::string::npos);
     }
+}
+
+TEST_F(ExchangeTest, ADamagedOrMissingDataFileIsAnErrorThatSaysSo)
+{
+    DataConnector connector;
+    connector.SetWorkFolder(work.Path());
+    ::setenv("VELMORA_FAKE_HELPER", ("short:" + work.Path() + "T.dat").c_str(), 1);
+    EXPECT_FALSE(connector.Load());
+    EXPECT_EQ(connector.GetErrorText(),
+              "The data file " + work.Path() + "T.dat of velmora-fake-helper is damaged: it ends inside its records.");
+    ::setenv("VELMORA_FAKE_HELPER", "", 1);
+    EXPECT_FALSE(connector.Load());
+    EXPECT_EQ(connector.GetErrorText(), "The helper program velmora-fake-helper left no data file " + work.Path() + "T.dat.");
 }
 
 TEST_F(ExchangeTest, WithoutADataFolderNoHelperRuns)

@@ -4,6 +4,7 @@
 //   copy:PATH   copies its parameter file to PATH and that file's permission bits, in octal, to PATH.mode;
 //   crash       aborts;
 //   exit:N      ends with status N, after writing a data file and an empty error file as if it had worked;
+//   short:PATH  writes a data file to PATH that promises five records and holds none;
 // anything else ends at once.
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,6 +28,8 @@ int main(int argc, char** argv)
         std::ofstream(action.substr(6)) << "[Error]\nError.Count=1\nError.1=Quota exceeded\n";
     } else if (action == "crash") {
         std::abort();
+    } else if (action.rfind("short:", 0) == 0) {
+        std::ofstream(action.substr(6), std::ios::binary) << std::string("\x05\0\0\0", 4);
     } else if (action.rfind("exit:", 0) == 0) {
         return std::atoi(action.c_str() + 5);
     } else if (action.rfind("copy:", 0) == 0 && argc == 2) {

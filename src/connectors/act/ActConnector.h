@@ -169,6 +169,7 @@ private:
             Say(kError, Kind::kTexts.readOpenFail, path.c_str());
         if (result != DataFileResult::Ok) {
             Clear();
+            SetDataFileError(result, path);
             return false;
         }
         Say(kInfo, Kind::kTexts.readOk);
@@ -183,8 +184,10 @@ private:
             path, mRecords, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.writeCount, count); });
         if (result == DataFileResult::CannotOpen)
             Say(kError, Kind::kTexts.writeOpenFail, path.c_str());
-        if (result != DataFileResult::Ok)
+        if (result != DataFileResult::Ok) {
+            SetDataFileError(result, path, true);
             return false;
+        }
         Say(kInfo, Kind::kTexts.writeOk);
         return true;
     }

@@ -35,6 +35,19 @@ void HelperConnector::SetError(std::string text)
         mErrorText.resize(1023);
 }
 
+void HelperConnector::SetDataFileError(DataFileResult result, const std::string& path, bool writing)
+{
+    // An error the helper reported says best why it left no data.
+    if (result == DataFileResult::Ok || mHasError)
+        return;
+    if (writing)
+        SetError("The data file " + path + " for " + mHelperName + " cannot be written.");
+    else if (result == DataFileResult::CannotOpen)
+        SetError("The helper program " + mHelperName + " left no data file " + path + ".");
+    else
+        SetError("The data file " + path + " of " + mHelperName + " is damaged: it ends inside its records.");
+}
+
 bool HelperConnector::RunHelper(int mode)
 {
     mMode = mode;

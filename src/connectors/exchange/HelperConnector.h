@@ -2,6 +2,7 @@
 
 #include "HelperRunner.h"
 #include "ParamParser.h"
+#include "RecordFile.h"
 
 #include "platform/UiHost.h"
 
@@ -80,6 +81,9 @@ protected:
     int LogLevel() const { return mLogLevel; }
     bool LogEnabled() const { return mLogEnabled; }
     void SetError(std::string text);
+    // The error of a data file that could not be read or written, so that the step's message
+    // says what went wrong.
+    void SetDataFileError(DataFileResult result, const std::string& path, bool writing = false);
 
     bool Dirty = true;  // records were added or changed since the last submission
 

@@ -303,10 +303,12 @@ bool CxGAddrUtil::Load()
         if (result == DataFileResult::CannotOpen)
             VL_LOG(0, kLogUnit, "Failed to open file: %s", path.c_str());
         loaded = result == DataFileResult::Ok;
-        if (loaded)
+        if (loaded) {
             VL_LOG(2, kLogUnit, "%s", "Load Google Contacts information from file successfully.");
-        else
+        } else {
             Clear();
+            SetDataFileError(result, path);
+        }
     }
     if (loaded)
         VL_LOG(2, kLogUnit, "%s", "Load Google Contacts successfully.");

@@ -109,6 +109,7 @@ bool CxGDateUtil::LoadEvents(const std::string& fileName)
     if (result != DataFileResult::Ok) {
         mManager.Clear();
         mEvents.clear();
+        SetDataFileError(result, path);
         return false;
     }
     VL_LOG(2, kLogUnit, "%s", "Load Calendar events information from file successfully.");
@@ -129,6 +130,7 @@ bool CxGDateUtil::LoadCalendars(const std::string& fileName)
         VL_LOG(0, kLogUnit, "Failed to open file: %s", path.c_str());
     if (result != DataFileResult::Ok) {
         mCalendars.clear();
+        SetDataFileError(result, path);
         return false;
     }
     VL_LOG(2, kLogUnit, "%s", "Load Calendar definition information successfully.");

@@ -84,6 +84,7 @@ protected:
             if (!loaded) {
                 manager.Clear();
                 kept.clear();
+                SetDataFileError(result, path);
             } else if (texts.FileDone != nullptr) {
                 VL_LOG(CxDebugUtil::kInfo, kUnit, "%s", texts.FileDone);
             }
