@@ -1,5 +1,7 @@
 #include "ActStore.h"
 
+#include <sys/stat.h>
+
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -129,6 +131,10 @@ bool Step(sqlite3* db, const Statement& statement, const Raw& record, std::strin
     return true;
 }
 
+// Another writer holding the database is waited for this long before the helper gives up.
+constexpr int kBusyTimeoutMs = 5000;
+constexpr const char* kInUse = "The ACT! database is in use by another program.";
+
 }  // namespace
 
 std::string NewRecordId()
@@ -150,6 +156,12 @@ std::unique_ptr<ActStore> ActStore::Open(const std::string& path, std::string& e
         error = "The ACT! database " + path + " does not exist.";
         return nullptr;
     }
+    // A database nobody may write is refused before anything is tried on it.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0) {
+        error = "The ACT! database " + path + " is read-only.";
+        return nullptr;
+    }
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         error = "The ACT! database " + path + " cannot be opened: " + sqlite3_errmsg(db) + ".";
@@ -157,9 +169,14 @@ std::unique_ptr<ActStore> ActStore::Open(const std::string& path, std::string& e
         return nullptr;
     }
     std::unique_ptr<ActStore> store(new ActStore(db));
-    sqlite3_busy_timeout(db, 5000);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     Statement check(db, "PRAGMA application_id");
-    const bool ours = check && sqlite3_step(check.get()) == SQLITE_ROW && sqlite3_column_int(check.get(), 0) == kApplicationId;
+    const int step = check ? sqlite3_step(check.get()) : sqlite3_errcode(db);
+    if (step == SQLITE_BUSY || step == SQLITE_LOCKED) {
+        error = kInUse;
+        return nullptr;
+    }
+    const bool ours = step == SQLITE_ROW && sqlite3_column_int(check.get(), 0) == kApplicationId;
     if (!ours) {
         error = "The file " + path + " is not an ACT! database.";
         return nullptr;
@@ -291,8 +308,11 @@ void CompleteNew(Raw&)
 template <class Raw>
 bool ActStore::Apply(const std::vector<Raw>& records, std::string& error, const Progress& progress)
 {
-    if (!Execute("BEGIN IMMEDIATE", error))
+    if (!Execute("BEGIN IMMEDIATE", error)) {
+        if (error.find("database is locked") != std::string::npos)
+            error = kInUse;
         return false;
+    }
     Statement insert(mDb, InsertSql<Raw>());
     Statement update(mDb, UpdateSql<Raw>());
     if (!insert || !update) {

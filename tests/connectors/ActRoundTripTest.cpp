@@ -12,6 +12,8 @@
 
 #include <sqlite3.h>
 
+#include <filesystem>
+
 using namespace velmora::connectors;
 using namespace velmora::helpers;
 using namespace velmora::model;
@@ -193,6 +195,30 @@ TEST_F(ActRoundTrip, LoginAndDatabaseFailuresComeBackAsErrors)
         EXPECT_EQ(connector.GetErrorText(), c.error);
         EXPECT_EQ(connector.GetManager().Count(), 0u);
     }
+}
+
+// A database another program holds is waited for, then refused as in use; one nobody may write
+// is refused before anything is tried.
+TEST_F(ActRoundTrip, ALockedOrReadOnlyDatabaseIsAClearError)
+{
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(pad.c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    CxACTAddrUtil locked;
+    Prepare(locked);
+    EXPECT_FALSE(locked.Load());
+    EXPECT_EQ(locked.GetErrorText(), "The ACT! database is in use by another program.");
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+
+    const std::string readOnly = work.Path() + "ReadOnly.pad";
+    std::filesystem::copy_file(pad, readOnly);
+    std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    CxACTAddrUtil connector;
+    Prepare(connector);
+    connector.DatabasePath = readOnly;
+    EXPECT_FALSE(connector.Load());
+    EXPECT_EQ(connector.GetErrorText(), "The ACT! database " + readOnly + " is read-only.");
 }
 
 TEST_F(ActRoundTrip, CalendarTodosAndNotesRoundTrip)
