@@ -1,5 +1,7 @@
 #include "CxDebugUtil.h"
 
+#include "platform/PrivateFile.h"
+
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -87,7 +89,7 @@ void CxDebugUtil::WriteLine(const std::string& line)
         std::filesystem::copy_file(path, path + ".old.log", std::filesystem::copy_options::overwrite_existing, error);
         mode = "wb";
     }
-    std::FILE* file = std::fopen(path.c_str(), mode);
+    std::FILE* file = platform::OpenPrivateFile(path, mode);
     if (file == nullptr)
         return;
     std::fwrite(line.data(), 1, line.size(), file);

@@ -1,5 +1,7 @@
 #include "CxFile.h"
 
+#include "platform/PrivateFile.h"
+
 #include <sys/stat.h>
 
 #include <array>
@@ -27,7 +29,7 @@ bool CxFile::Open(const std::string& path, const char* mode)
     if (path.empty() || mode == nullptr || mode[0] == '\0')
         return false;
     Close();
-    mFile = std::fopen(path.c_str(), mode);
+    mFile = platform::OpenPrivateFile(path, mode);
     return mFile != nullptr;
 }
 

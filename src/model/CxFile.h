@@ -19,7 +19,8 @@ public:
     CxFile& operator=(const CxFile&) = delete;
     ~CxFile() { Close(); }
 
-    // A C-stream open ("rb", "wb", "w"); false for an empty path or mode or a failed open.
+    // A C-stream open ("rb", "wb", "w"); false for an empty path or mode or a failed open. A file
+    // opened for writing is created with mode 0600 and never through a symbolic link.
     bool Open(const std::string& path, const char* mode);
     void Close();
     // Hands buffered writes to the system; false when that fails (a full disk, say).

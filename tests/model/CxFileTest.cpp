@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace velmora::model;
 using velmora::testing::ReadFile;
 using velmora::testing::TempDir;
@@ -116,4 +119,24 @@ TEST(CxFile, ClosedFilesRefuseEverythingAndSizesAreReported)
     EXPECT_EQ(CxFile::FileSize(dir.Path() + "log.txt"), 5);
     EXPECT_EQ(CxFile::FileSize(dir.Path() + "missing"), -1);
     EXPECT_EQ(CxFile::FileSize(""), -1);
+}
+
+// Files of the data folder hold personal data: created private, never written through a link
+// planted where they go.
+TEST(CxFile, FilesForWritingArePrivateAndNeverFollowALink)
+{
+    velmora::testing::TempDir dir;
+    velmora::model::CxFile file;
+    ASSERT_TRUE(file.Open(dir.Path() + "VLLog.txt", "w"));
+    file.Close();
+    struct stat info {};
+    ASSERT_EQ(::stat((dir.Path() + "VLLog.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    velmora::testing::WriteFile(dir.Path() + "elsewhere.txt", "keep me");
+    ASSERT_EQ(::symlink((dir.Path() + "elsewhere.txt").c_str(), (dir.Path() + "LNAddr.dat.part").c_str()), 0);
+    for (const char* mode : {"wb", "a"})
+        EXPECT_FALSE(file.Open(dir.Path() + "LNAddr.dat.part", mode)) << mode;
+    EXPECT_EQ(velmora::testing::ReadFile(dir.Path() + "elsewhere.txt"), "keep me");
+    EXPECT_TRUE(file.Open(dir.Path() + "elsewhere.txt", "rb")) << "reading is as before";
 }
