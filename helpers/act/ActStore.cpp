@@ -1,7 +1,12 @@
 #include "ActStore.h"
 
-#include <sys/stat.h>
+#include "platform/CodePage.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <sodium.h>
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -12,6 +17,29 @@ namespace {
 
 // Marks the file as a stand-in ACT! database ("VACT").
 constexpr int kApplicationId = 0x56414354;
+// The layout: 1 keeps texts in UTF-8 and passwords as hashes; 0 (the first) did neither.
+constexpr int kSchemaVersion = 1;
+
+// Passwords are kept as Argon2id hashes (libsodium's crypto_pwhash_str, salted), at a cost that
+// keeps each helper's login check to a few milliseconds.
+constexpr unsigned long long kHashOps = crypto_pwhash_OPSLIMIT_INTERACTIVE;
+constexpr std::size_t kHashMemory = std::size_t{8} << 20;
+
+bool HashPassword(const std::string& password, std::string& hash)
+{
+    char text[crypto_pwhash_STRBYTES];
+    const std::string utf8 = platform::AnsiToUtf8(password);
+    if (sodium_init() < 0 || crypto_pwhash_str(text, utf8.data(), utf8.size(), kHashOps, kHashMemory) != 0)
+        return false;
+    hash = text;
+    return true;
+}
+
+bool PasswordMatches(const char* hash, const std::string& password)
+{
+    const std::string utf8 = platform::AnsiToUtf8(password);
+    return hash != nullptr && sodium_init() >= 0 && crypto_pwhash_str_verify(hash, utf8.data(), utf8.size()) == 0;
+}
 
 // The column list of a record kind, from its fields in layout order; RecordId comes first.
 struct ColumnLister {
@@ -49,7 +77,8 @@ struct Binder {
     template <std::size_t N>
     void Text(const char*, const model::Text<N>& value)
     {
-        sqlite3_bind_text(statement, index++, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+        const std::string utf8 = platform::AnsiToUtf8(value.view());
+        sqlite3_bind_text(statement, index++, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
     }
     void Int(const char*, std::int32_t value) { sqlite3_bind_int(statement, index++, value); }
     void Flag(const char*, std::uint8_t value) { sqlite3_bind_int(statement, index++, value); }
@@ -65,7 +94,7 @@ struct RowReader {
     {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
         const int bytes = sqlite3_column_bytes(statement, index++);
-        value = text != nullptr ? std::string_view(text, static_cast<std::size_t>(bytes)) : std::string_view();
+        value = text != nullptr ? platform::Utf8ToAnsi(std::string_view(text, static_cast<std::size_t>(bytes))) : std::string();
     }
     void Int(const char*, std::int32_t& value) { value = sqlite3_column_int(statement, index++); }
     void Flag(const char*, std::uint8_t& value) { value = sqlite3_column_int(statement, index++) != 0 ? 1 : 0; }
@@ -181,6 +210,14 @@ std::unique_ptr<ActStore> ActStore::Open(const std::string& path, std::string& e
         error = "The file " + path + " is not an ACT! database.";
         return nullptr;
     }
+    Statement version(db, "PRAGMA user_version");
+    const int layout = version && sqlite3_step(version.get()) == SQLITE_ROW ? sqlite3_column_int(version.get(), 0) : -1;
+    if (layout > kSchemaVersion || layout < 0) {
+        error = "The ACT! database " + path + " was written by a newer program.";
+        return nullptr;
+    }
+    if (layout < kSchemaVersion && !store->Upgrade(error))
+        return nullptr;
     return store;
 }
 
@@ -192,22 +229,36 @@ std::unique_ptr<ActStore> ActStore::Create(const std::string& path, const std::s
         error = "The file " + path + " exists already.";
         return nullptr;
     }
+    // The file is made private before SQLite writes anything into it.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        error = "The ACT! database " + path + " cannot be created.";
+        return nullptr;
+    }
+    ::close(fd);
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         error = "The ACT! database " + path + " cannot be created: " + sqlite3_errmsg(db) + ".";
         sqlite3_close(db);
         return nullptr;
     }
     std::unique_ptr<ActStore> store(new ActStore(db));
-    const std::string schema = "BEGIN; PRAGMA application_id = " + std::to_string(kApplicationId) + "; "
+    const std::string schema = "BEGIN; PRAGMA application_id = " + std::to_string(kApplicationId) + "; " +
+                               "PRAGMA user_version = " + std::to_string(kSchemaVersion) + "; "
                                "CREATE TABLE users (Name TEXT PRIMARY KEY COLLATE NOCASE, Password TEXT NOT NULL); " +
                                CreateTableSql<ActContactRec>() + "; " + CreateTableSql<ActCalendarRec>() + "; " +
                                CreateTableSql<ActTodoRec>() + "; " + CreateTableSql<ActNoteRec>() + "; COMMIT";
     if (!store->Execute(schema, error))
         return nullptr;
+    std::string hash;
+    if (!HashPassword(password, hash)) {
+        error = "The password cannot be hashed.";
+        return nullptr;
+    }
     Statement add(db, "INSERT INTO users (Name, Password) VALUES (?1, ?2)");
-    sqlite3_bind_text(add.get(), 1, user.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(add.get(), 2, password.c_str(), -1, SQLITE_TRANSIENT);
+    const std::string name = platform::AnsiToUtf8(user);
+    sqlite3_bind_text(add.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(add.get(), 2, hash.c_str(), -1, SQLITE_TRANSIENT);
     if (sqlite3_step(add.get()) != SQLITE_DONE) {
         error = store->LastError();
         return nullptr;
@@ -236,6 +287,67 @@ bool ActStore::Execute(const std::string& sql, std::string& error) const
     return false;
 }
 
+namespace {
+
+// ansi_to_utf8(text): a Windows-1252 text of a layout-0 store in UTF-8.
+void AnsiToUtf8Sql(sqlite3_context* context, int, sqlite3_value** values)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(values[0]));
+    const int bytes = sqlite3_value_bytes(values[0]);
+    const std::string utf8 = text != nullptr ? platform::AnsiToUtf8(std::string_view(text, static_cast<std::size_t>(bytes))) : std::string();
+    sqlite3_result_text(context, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+template <class Raw>
+std::string ConvertTextsSql()
+{
+    std::string sql;
+    for (const auto& [name, type] : ColumnsOf<Raw>())
+        if (std::string_view(type).starts_with("TEXT"))
+            sql += (sql.empty() ? "" : ", ") + name + " = ansi_to_utf8(" + name + ")";
+    return std::string("UPDATE ") + StoreKind<Raw>::Table + " SET " + sql + "; ";
+}
+
+}  // namespace
+
+// From layout 0: every text to UTF-8, every plain password to its hash, in one transaction.
+bool ActStore::Upgrade(std::string& error)
+{
+    if (sqlite3_create_function(mDb, "ansi_to_utf8", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, AnsiToUtf8Sql,
+                                nullptr, nullptr) != SQLITE_OK) {
+        error = LastError();
+        return false;
+    }
+    if (!Execute("BEGIN IMMEDIATE; " + ConvertTextsSql<ActContactRec>() + ConvertTextsSql<ActCalendarRec>() +
+                     ConvertTextsSql<ActTodoRec>() + ConvertTextsSql<ActNoteRec>() + "UPDATE users SET Name = ansi_to_utf8(Name)",
+                 error))
+        return false;
+    std::vector<std::pair<std::string, std::string>> users;  // name, plain password (Windows-1252)
+    {
+        Statement all(mDb, "SELECT Name, Password FROM users");
+        while (all && sqlite3_step(all.get()) == SQLITE_ROW)
+            users.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(all.get(), 0)),
+                               reinterpret_cast<const char*>(sqlite3_column_text(all.get(), 1)));
+    }
+    for (const auto& [name, plain] : users) {
+        std::string hash;
+        Statement set(mDb, "UPDATE users SET Password = ?2 WHERE Name = ?1");
+        if (!HashPassword(plain, hash) || !set) {
+            Execute("ROLLBACK", error);
+            error = "The ACT! database cannot be upgraded.";
+            return false;
+        }
+        sqlite3_bind_text(set.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(set.get(), 2, hash.c_str(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(set.get()) != SQLITE_DONE) {
+            error = LastError();
+            Execute("ROLLBACK", error);
+            return false;
+        }
+    }
+    return Execute("PRAGMA user_version = " + std::to_string(kSchemaVersion) + "; COMMIT", error);
+}
+
 bool ActStore::CheckLogin(const std::string& user, const std::string& password, std::string& error) const
 {
     Statement find(mDb, "SELECT Password FROM users WHERE Name = ?1");
@@ -243,10 +355,11 @@ bool ActStore::CheckLogin(const std::string& user, const std::string& password, 
         error = LastError();
         return false;
     }
-    sqlite3_bind_text(find.get(), 1, user.c_str(), -1, SQLITE_TRANSIENT);
+    const std::string name = platform::AnsiToUtf8(user);
+    sqlite3_bind_text(find.get(), 1, name.c_str(), -1, SQLITE_TRANSIENT);
     const bool known = sqlite3_step(find.get()) == SQLITE_ROW;
     const auto* stored = known ? reinterpret_cast<const char*>(sqlite3_column_text(find.get(), 0)) : nullptr;
-    if (stored == nullptr || password != stored) {
+    if (!PasswordMatches(stored, password)) {
         error = "Invalid user name or password for the ACT! database.";
         return false;
     }

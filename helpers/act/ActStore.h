@@ -41,9 +41,12 @@ struct StoreKind<ActNoteRec> {
     static constexpr const char* Noun = "notes";
 };
 
-// The stand-in ACT! database: an SQLite file (the PAD file itself) with one table per record
-// kind, one column per field of the record layout, and the database's users with their
-// passwords. Records are kept in the order they were added; each has a unique record ID.
+// The stand-in ACT! database: an SQLite file (the PAD file itself, mode 0600) with one table per
+// record kind, one column per field of the record layout, and the database's users with salted
+// hashes of their passwords. Texts are kept in UTF-8, so that other SQLite tools read them; the
+// records this class hands in and out are Windows-1252, as the exchange files are. Records are
+// kept in the order they were added; each has a unique record ID. A store of an older layout
+// (texts in Windows-1252, passwords in plain text: schema version 0) is upgraded when opened.
 class ActStore {
 public:
     using Progress = std::function<bool(std::size_t done, std::size_t total)>;  // false stops
@@ -78,6 +81,7 @@ public:
 private:
     explicit ActStore(sqlite3* db) : mDb(db) {}
     bool Execute(const std::string& sql, std::string& error) const;
+    bool Upgrade(std::string& error);
     std::string LastError() const;
 
     sqlite3* mDb;
