@@ -1,6 +1,7 @@
 #pragma once
 
 #include "connectors/exchange/ParamParser.h"
+#include "platform/PrivateFile.h"
 
 #include <chrono>
 #include <cstdio>
@@ -99,6 +100,7 @@ template <class Work>
 int RunHelperProgram(int argc, char** argv, const ParamIds& ids, const std::string& controlFileName, const char* logUnit,
                      Work&& work)
 {
+    platform::ReportFileSizeLimitAsError();
     connectors::ParamParser params;
     if (!ReadParams(argc, argv, params)) {
         std::fprintf(stderr, "usage: %s PARAMETER-FILE\n(the parameter file a Velmora connector writes)\n", argv[0]);

@@ -17,6 +17,7 @@
 #include "palm/PalmUsers.h"
 #include "platform/CodePage.h"
 #include "platform/ConsoleUiHost.h"
+#include "platform/PrivateFile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -63,6 +64,7 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+    platform::ReportFileSizeLimitAsError();
     Selection selection = Selection::Diff;
     bool dryRun = false;
     for (int i = 1; i < argc; ++i) {

@@ -1,6 +1,7 @@
 // velmora: the migration wizard.
 #include "core/AppCommon.h"
 #include "core/MigrationLock.h"
+#include "platform/PrivateFile.h"
 #include "ui/TfmMain.h"
 #include "ui/dialogs/TfmDump.h"
 
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv)
 {
+    velmora::platform::ReportFileSizeLimitAsError();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Velmora for ACT!");
     std::string dataFolder;

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 
 namespace velmora::platform {
@@ -21,6 +22,11 @@ std::FILE* OpenPrivateFile(const std::string& path, const char* mode)
     if (file == nullptr)
         ::close(fd);
     return file;
+}
+
+void ReportFileSizeLimitAsError()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace velmora::platform

@@ -10,4 +10,9 @@ namespace velmora::platform {
 // folder hold personal data, and a link planted there must not send them elsewhere.
 std::FILE* OpenPrivateFile(const std::string& path, const char* mode);
 
+// A write past the file size limit (a full quota, RLIMIT_FSIZE) fails with an error the code
+// reports instead of ending the process with SIGXFSZ. Programs call this once at start; the
+// helpers they start inherit it.
+void ReportFileSizeLimitAsError();
+
 }  // namespace velmora::platform

@@ -12,6 +12,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include <sys/wait.h>
 
@@ -65,7 +67,11 @@ struct Demo {
             Shell("bash " VELMORA_SOURCE_DIR "/scripts/make-demo.sh '" + bin + "' '" + home + "' " + source + " 2>&1");
         EXPECT_EQ(made.status, 0) << made.output;
     }
-    ShellRun Batch(const std::string& arguments) const { return Shell("'" + bin + "velmora-batch' " + arguments); }
+    // `prefix` runs before the program in the same shell (a ulimit, say).
+    ShellRun Batch(const std::string& arguments, const std::string& prefix = "") const
+    {
+        return Shell(prefix + "'" + bin + "velmora-batch' " + arguments);
+    }
 };
 
 // A second run (dry) marks every record of the demo Same.
@@ -268,6 +274,51 @@ TEST(BatchEndToEnd, OneMigrationPerDataFolderAtATime)
     std::vector<velmora::helpers::ActContactRec> contacts;
     ASSERT_TRUE(store->ReadAll(contacts, error)) << error;
     EXPECT_EQ(contacts.size(), 5u) << "no contact added twice";
+}
+
+// A full disk (a file size limit on the run and its helpers): a clear failure on the helper's side
+// (its data file) and on ours (the submission's data file), no partial file left to be read, and
+// nothing lost in ACT!.
+TEST(BatchEndToEnd, AFullDiskIsAClearFailureAndLosesNothing)
+{
+    const auto contactsIn = [](const Demo& demo) {
+        std::string error;
+        auto store = velmora::helpers::ActStore::Open(demo.data + "Demo.pad", error);
+        std::vector<velmora::helpers::ActContactRec> contacts;
+        EXPECT_TRUE(store && store->ReadAll(contacts, error)) << error;
+        return contacts.size();
+    };
+    const auto noPartFiles = [](const Demo& demo) {
+        for (const auto& entry : std::filesystem::directory_iterator(demo.data))
+            EXPECT_NE(entry.path().extension(), ".part") << entry.path();
+    };
+    {
+        const Demo demo("google");
+        std::string many;
+        for (int i = 0; i < 400; ++i)
+            many += "BEGIN:VCARD\nVERSION:3.0\nFN:Person " + std::to_string(i) + "\nN:P" + std::to_string(i) +
+                    ";Person;;;\nEMAIL;TYPE=WORK:p" + std::to_string(i) + "@example.org\nEND:VCARD\n";
+        std::ofstream(demo.data + "GoogleAccounts/demo@example.org/contacts.vcf", std::ios::app) << many;
+        const ShellRun full = demo.Batch("2>&1", "ulimit -f 64; ");
+        EXPECT_EQ(full.status, 1) << full.output;
+        EXPECT_NE(full.output.find("Loading Google Contacts Error: Cannot write the data file " + demo.data + "GAddr.dat."),
+                  std::string::npos)
+            << full.output;
+        EXPECT_EQ(contactsIn(demo), 3u);
+        noPartFiles(demo);
+    }
+    const Demo demo("outlook");
+    const ShellRun bulk = Shell("'" + demo.bin + "velmora-pst' bulk '" + demo.home + "/Outlook Files/Demo.pst' 2000 0");
+    ASSERT_EQ(bulk.status, 0);
+    const ShellRun full = demo.Batch("2>&1", "ulimit -f 256; ");
+    EXPECT_EQ(full.status, 1) << full.output;
+    EXPECT_NE(full.output.find("Failed to submit Contact changes to ACT!, Error=The data file " + demo.data +
+                               "ACTAddr.dat for Corvane.ACTAddrUtil cannot be written."),
+              std::string::npos)
+        << full.output;
+    EXPECT_NE(ReadFile(demo.data + "VLLog.txt").find("\tRecords not migrated: 2000\r\n"), std::string::npos);
+    EXPECT_EQ(contactsIn(demo), 3u);
+    noPartFiles(demo);
 }
 
 TEST(BatchEndToEnd, AFailedLoginEndsWithTheMessageAndStatusOne)

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -64,6 +66,14 @@ TEST(ActStore, PrivateHashedAndUtf8)
     EXPECT_EQ(hash.rfind("$argon2id$", 0), 0u) << hash;
     EXPECT_EQ(hash.find("s\xE9same"), std::string::npos);
     EXPECT_EQ(Raw(pad, "SELECT LastName FROM contacts"), "Nov\xC3\xA1k") << "UTF-8 in the store";
+    // As another SQLite tool reads it.
+    if (std::system("command -v sqlite3 >/dev/null 2>&1") == 0) {
+        const std::string out = dir.Path() + "out.txt";
+        ASSERT_EQ(std::system(("sqlite3 '" + pad + "' \"SELECT LastName FROM contacts; SELECT substr(Password, 1, 10) FROM users;\" > '" +
+                               out + "'").c_str()),
+                  0);
+        EXPECT_EQ(ReadFile(out), "Nov\xC3\xA1k\n$argon2id$\n");
+    }
 
     auto store = ActStore::Open(pad, error);
     ASSERT_TRUE(store) << error;
