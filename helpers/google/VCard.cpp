@@ -5,25 +5,31 @@
 namespace velmora::helpers {
 namespace {
 
-// Joins folded lines: a line break followed by a space or tab continues the line.
-std::vector<std::string> UnfoldedLines(std::string_view text)
+// Calls `take` with each unfolded line: a line break (CR LF, LF or CR alone) followed by a space
+// or tab continues the line.
+template <class Take>
+void ForEachUnfoldedLine(std::string_view text, Take take)
 {
-    std::vector<std::string> lines;
+    std::string line;
+    bool haveLine = false;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (!lines.empty() && !line.empty() && (line.front() == ' ' || line.front() == '\t'))
-            lines.back() += line.substr(1);
-        else
-            lines.emplace_back(line);
-        start = end + 1;
+        const std::string_view piece = text.substr(start, end - start);
+        if (haveLine && !piece.empty() && (piece.front() == ' ' || piece.front() == '\t')) {
+            line += piece.substr(1);
+        } else {
+            if (haveLine)
+                take(line);
+            line.assign(piece);
+            haveLine = true;
+        }
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
-    return lines;
+    if (haveLine)
+        take(line);
 }
 
 std::string Unescape(std::string_view value)
@@ -152,11 +158,14 @@ std::string VCard::LabelOf(const VCardProperty& property) const
 {
     if (property.group.empty())
         return {};
-    for (const auto& other : properties) {
-        if (other.group == property.group && other.name == "X-ABLABEL")
-            return other.Text();
+    if (!mLabels) {
+        mLabels.emplace();
+        for (const auto& other : properties)
+            if (!other.group.empty() && other.name == "X-ABLABEL")
+                mLabels->emplace(other.group, other.Text());  // the first label of a group counts
     }
-    return {};
+    const auto found = mLabels->find(property.group);
+    return found != mLabels->end() ? found->second : std::string();
 }
 
 std::vector<VCard> ParseVCards(std::string_view text)
@@ -165,19 +174,27 @@ std::vector<VCard> ParseVCards(std::string_view text)
         text.remove_prefix(3);
     std::vector<VCard> cards;
     bool inCard = false;
-    for (const std::string& line : UnfoldedLines(text)) {
+    // A card that ended (or was given up for a new one) without properties keeps nothing.
+    const auto dropEmpty = [&cards] {
+        if (!cards.empty() && cards.back().properties.empty())
+            cards.pop_back();
+    };
+    ForEachUnfoldedLine(text, [&](const std::string& line) {
         VCardProperty property;
         if (!ParseProperty(line, property))
-            continue;
+            return;
         if (property.name == "BEGIN" && platform::UpperAscii(property.value) == "VCARD") {
+            dropEmpty();
             cards.emplace_back();
             inCard = true;
         } else if (property.name == "END" && platform::UpperAscii(property.value) == "VCARD") {
+            dropEmpty();
             inCard = false;
         } else if (inCard) {
             cards.back().properties.push_back(std::move(property));
         }
-    }
+    });
+    dropEmpty();
     return cards;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -26,11 +28,17 @@ struct VCardProperty {
 struct VCard {
     std::vector<VCardProperty> properties;
     // The value of the X-ABLabel property of the same group (Apple and Google custom labels).
+    // The labels are indexed by group on the first call, so a card of many groups costs time in
+    // proportion to its properties, not their square.
     std::string LabelOf(const VCardProperty& property) const;
+
+private:
+    mutable std::optional<std::unordered_map<std::string, std::string>> mLabels;
 };
 
-// Every card of a vCard file (2.1, 3.0 or 4.0), after unfolding lines. Lines that are not
-// properties are skipped; a card without END:VCARD ends with the file.
+// Every card of a vCard file (2.1, 3.0 or 4.0), after unfolding lines (ended by CR LF, LF or CR
+// alone). Lines that are not properties are skipped; a card without END:VCARD ends with the file;
+// a card without properties is not kept.
 std::vector<VCard> ParseVCards(std::string_view text);
 
 }  // namespace velmora::helpers

@@ -143,6 +143,42 @@ const char* const kCalendar =
     "END:VEVENT\r\n"
     "END:VCALENDAR\r\n";
 
+TEST(VCardReader, LineEndsOfEveryKindAndFolding)
+{
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        const std::string e = end;
+        const std::string text = "BEGIN:VCARD" + e + "VERSION:3.0" + e + "FN:Ann" + e + " Lee" + e + "END:VCARD" + e +
+                                 "BEGIN:VCARD" + e + "FN:Bob" + e + "END:VCARD" + e;
+        const auto cards = ParseVCards(text);
+        ASSERT_EQ(cards.size(), 2u) << "line ends " << (e == "\r" ? "CR" : e == "\n" ? "LF" : "CR LF");
+        EXPECT_EQ(cards[0].properties.at(1).Text(), "AnnLee");
+    }
+}
+
+// Hostile shapes cost time and memory in proportion to what they hold.
+TEST(VCardReader, ManyEmptyCardsKeepNothingAndManyGroupsStayLinear)
+{
+    std::string empty;
+    for (int i = 0; i < 1'000'000; ++i)
+        empty += "BEGIN:VCARD\n";
+    EXPECT_TRUE(ParseVCards(empty).empty());
+    EXPECT_TRUE(ParseVCards("BEGIN:VCARD\nEND:VCARD\nBEGIN:VCARD\nVERSION:3.0\nEND:VCARD\n").size() == 1u);
+
+    std::string grouped = "BEGIN:VCARD\nVERSION:3.0\n";
+    constexpr int kGroups = 50'000;
+    for (int i = 0; i < kGroups; ++i)
+        grouped += "item" + std::to_string(i) + ".TEL:555-" + std::to_string(i) + "\nitem" + std::to_string(i) +
+                   ".X-ABLabel:Line " + std::to_string(i) + "\n";
+    grouped += "END:VCARD\n";
+    const auto cards = ParseVCards(grouped);
+    ASSERT_EQ(cards.size(), 1u);
+    std::size_t labelled = 0;
+    for (const VCardProperty& p : cards[0].properties)
+        labelled += p.name == "TEL" && !cards[0].LabelOf(p).empty() ? 1u : 0u;
+    EXPECT_EQ(labelled, static_cast<std::size_t>(kGroups));
+    EXPECT_EQ(cards[0].LabelOf(cards[0].properties[3]), "Line 1");
+}
+
 TEST(GoogleCalendarHelper, MapsAGoogleExport)
 {
     ::setenv("TZ", "UTC", 1);
