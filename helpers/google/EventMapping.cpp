@@ -1,6 +1,7 @@
 #include "EventMapping.h"
 
 #include "helpers/common/ICalendarTime.h"
+#include "helpers/common/SourceFile.h"
 
 #include "model/CxDateTime.h"
 #include "platform/CodePage.h"
@@ -10,8 +11,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 namespace velmora::helpers {
@@ -186,12 +185,9 @@ std::string XProperty(icalcomponent* calendar, const char* name)
 
 bool ReadCalendarFile(const std::string& path, GoogleCalendarFile& file, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && text.empty()) {
-        error = "Cannot read the calendar file " + path + ".";
+    std::string text;
+    if (!ReadSourceFile(path, text, error))
         return false;
-    }
     const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(icalparser_parse_string(text.c_str()),
                                                                             icalcomponent_free);
     if (calendar == nullptr || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT) {

@@ -4,9 +4,8 @@
 #include "GoogleAccount.h"
 
 #include "connectors/exchange/RecordFile.h"
+#include "helpers/common/SourceFile.h"
 
-#include <fstream>
-#include <iterator>
 
 using namespace velmora;
 using namespace velmora::helpers;
@@ -17,8 +16,9 @@ int main(int argc, char** argv)
         std::string account;
         if (!OpenGoogleAccount(job, account, error))
             return false;
-        std::ifstream in(account + "contacts.vcf", std::ios::binary);
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string text;
+        if (!ReadSourceFile(account + "contacts.vcf", text, error, true))  // an account without contacts has none
+            return false;
         const std::vector<VCard> cards = ParseVCards(text);
         std::vector<connectors::GContactRec> contacts;
         contacts.reserve(cards.size());

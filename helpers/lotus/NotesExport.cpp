@@ -5,8 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace velmora::helpers {
 namespace {
@@ -81,27 +79,6 @@ bool NotesIdFileUsable(const std::string& idFile, std::string& error)
         return true;
     error = "The Lotus Notes ID file " + idFile + " cannot be found.";
     return false;
-}
-
-bool ReadExportFile(const std::string& path, std::string& text, std::string& error)
-{
-    constexpr std::uintmax_t kMaxSize = std::uintmax_t{1} << 30;
-    std::error_code failure;
-    if (!fs::is_regular_file(path, failure)) {
-        error = "The Lotus Notes export " + path + " is no file that can be read.";
-        return false;
-    }
-    if (fs::file_size(path, failure) > kMaxSize) {
-        error = "The Lotus Notes export " + path + " is larger than 1 GiB.";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = "The Lotus Notes export " + path + " cannot be read.";
-        return false;
-    }
-    return true;
 }
 
 }  // namespace velmora::helpers

@@ -29,8 +29,5 @@ std::string NotesRoot(const std::string& dataFolder);
 // be found." otherwise).
 bool NotesIdFileUsable(const std::string& idFile, std::string& error);
 
-// The file's bytes; false with a clear error for a missing file, one that is no regular file, or
-// one larger than 1 GiB.
-bool ReadExportFile(const std::string& path, std::string& text, std::string& error);
 
 }  // namespace velmora::helpers

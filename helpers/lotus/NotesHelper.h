@@ -6,6 +6,7 @@
 #include "connectors/exchange/RecordFile.h"
 #include "connectors/lotus/LotusExchange.h"
 #include "helpers/common/HelperSide.h"
+#include "helpers/common/SourceFile.h"
 
 #include <string>
 #include <vector>
@@ -35,7 +36,7 @@ int RunNotesHelper(int argc, char** argv, const connectors::lotus::LNExchange& e
         NotesExport found;
         std::string text;
         if (!FindNotesExport(job.Text(database), NotesRoot(job.WorkFolder()), accepted, found, error) ||
-            !ReadExportFile(found.Path, text, error))
+            !ReadSourceFile(found.Path, text, error))
             return false;
         std::vector<Rec> records;
         if (!read(found, text, records, error))

@@ -1,4 +1,5 @@
 // What the stand-in Lotus Notes helpers make of Notes exports, including damaged and huge ones.
+#include "helpers/common/SourceFile.h"
 #include "helpers/lotus/NotesExport.h"
 #include "helpers/lotus/NotesRecords.h"
 #include "helpers/lotus/StructuredText.h"
@@ -8,6 +9,8 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 
 namespace velmora::testing {
@@ -124,8 +127,15 @@ TEST(NotesExports, FindingTheExportOfADatabase)
     EXPECT_EQ(error, "The Lotus Notes database " + dir.Path() + "names.nsf cannot be found.");
     EXPECT_FALSE(FindNotesExport("", dir.Path(), {ExportKind::VCard}, found, error));
     std::string text;
-    EXPECT_FALSE(ReadExportFile("/dev/zero", text, error)) << "no regular file";
-    EXPECT_FALSE(ReadExportFile(dir.Path(), text, error));
+    EXPECT_FALSE(ReadSourceFile("/dev/zero", text, error)) << "no regular file";
+    EXPECT_EQ(error, "The file /dev/zero is no regular file; it is not read.");
+    EXPECT_FALSE(ReadSourceFile(dir.Path(), text, error));
+    ASSERT_EQ(::mkfifo((dir.Path() + "contacts.vcf").c_str(), 0600), 0);
+    EXPECT_FALSE(ReadSourceFile(dir.Path() + "contacts.vcf", text, error)) << "a FIFO is refused, not waited on";
+    EXPECT_FALSE(ReadSourceFile(dir.Path() + "missing.vcf", text, error));
+    EXPECT_TRUE(ReadSourceFile(dir.Path() + "missing.vcf", text, error, true));
+    EXPECT_TRUE(ReadSourceFile(dir.Path() + "Names.TXT", text, error));
+    EXPECT_EQ(text, "FirstName: A\n");
 }
 
 }  // namespace
