@@ -1,10 +1,12 @@
 #include "IniFile.h"
 
+#include "AsciiCase.h"
 #include "AtomicFile.h"
 #include "WindowsPath.h"
 
 #include <climits>
 #include <fstream>
+#include <iterator>
 
 namespace velmora::platform {
 namespace {
@@ -67,18 +69,43 @@ IniFile IniFile::Load(const std::string& path)
 {
     IniFile file;
     std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        // A byte-order mark some editors put at the start would hide the first section.
-        if (file.mLines.empty() && line.rfind("\xEF\xBB\xBF", 0) == 0)
-            line.erase(0, 3);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A byte-order mark some editors put at the start would hide the first section.
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0)
+        text.erase(0, 3);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        file.mLines.emplace_back(text, start, end - start);
+        if (end < text.size() && text[end] == '\r')
             file.mCrLf = true;
-        }
-        file.mLines.push_back(std::move(line));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return file;
+}
+
+const std::unordered_map<std::string, std::size_t>& IniFile::Index() const
+{
+    if (mIndex)
+        return *mIndex;
+    mIndex.emplace();
+    std::unordered_map<std::string, bool> sections;  // upper-case name: seen
+    std::string current;
+    bool active = false;  // a later section of a name already seen is not looked in
+    for (std::size_t i = 0; i < mLines.size(); ++i) {
+        if (const auto name = HeaderName(mLines[i])) {
+            current = UpperAscii(*name);
+            active = sections.emplace(current, true).second;
+            continue;
+        }
+        if (!active)
+            continue;
+        if (const auto entry = EntryOf(mLines[i]))
+            mIndex->emplace(current + '\n' + UpperAscii(entry->key), i);
+    }
+    return *mIndex;
 }
 
 std::optional<IniFile::Location> IniFile::FindSection(std::string_view section) const
@@ -107,13 +134,11 @@ std::optional<std::size_t> IniFile::FindKey(const Location& where, std::string_v
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const
 {
-    const auto where = FindSection(section);
-    if (!where)
+    const auto& index = Index();
+    const auto found = index.find(UpperAscii(section) + '\n' + UpperAscii(key));
+    if (found == index.end())
         return std::nullopt;
-    const auto line = FindKey(*where, key);
-    if (!line)
-        return std::nullopt;
-    return Unquoted(EntryOf(mLines[*line])->value);
+    return Unquoted(EntryOf(mLines[found->second])->value);
 }
 
 std::string IniFile::GetString(std::string_view section, std::string_view key, std::string_view fallback,
@@ -151,6 +176,7 @@ int IniFile::GetInt(std::string_view section, std::string_view key, int fallback
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value)
 {
     value = value.substr(0, value.find_first_of("\r\n"));
+    mIndex.reset();
     const auto where = FindSection(section);
     if (!where) {
         if (!mLines.empty() && !Trim(mLines.back()).empty())

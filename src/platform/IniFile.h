@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace velmora::platform {
@@ -13,8 +14,10 @@ namespace velmora::platform {
 // section and key names compare without regard to case, the first occurrence wins, values are
 // trimmed (and lose one pair of surrounding quotes). Writing changes only the key written: every
 // other section, key, comment and blank line keeps its place, a new key goes after the last
-// entry of its section, a new section at the end. CRLF and LF files are both read; a file is
-// written back with the line ends it had (LF for a new file).
+// entry of its section, a new section at the end. CRLF, LF and CR-only files are all read; a file
+// is written back with CRLF when it had CR line ends of either kind, else LF. Lookups go through an
+// index of the file's keys built once (and again after a change), so a file of many lines costs
+// one pass, not one per key.
 class IniFile {
 public:
     // A missing or unreadable file gives an empty IniFile.
@@ -48,8 +51,12 @@ private:
     std::optional<Location> FindSection(std::string_view section) const;
     std::optional<std::size_t> FindKey(const Location& where, std::string_view key) const;
 
+    // Where each key of each section lives: the first section of a name, the first key in it.
+    const std::unordered_map<std::string, std::size_t>& Index() const;
+
     std::vector<std::string> mLines;
     bool mCrLf = false;
+    mutable std::optional<std::unordered_map<std::string, std::size_t>> mIndex;
 };
 
 }  // namespace velmora::platform

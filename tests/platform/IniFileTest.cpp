@@ -84,3 +84,25 @@ TEST(IniFile, NewFilesUseLineFeedsAndUnwritableFoldersFail)
     WriteFile(dir.Path() + "file", "not a folder");
     EXPECT_FALSE(ini.Save(dir.Path() + "file/new.ini", 0600));
 }
+
+// A settings file as Windows reads it, whatever its line ends, and a file of a million junk lines
+// read in one pass.
+TEST(IniFile, CrOnlyLineEndsAndHugeFiles)
+{
+    const IniFile cr = Parse("[VLACT]\rSourceApp=3\rLogLevel=2\r");
+    EXPECT_EQ(cr.GetInt("VLACT", "SourceApp", 0), 3);
+    EXPECT_EQ(cr.GetInt("VLACT", "LogLevel", 0), 2);
+    const IniFile mixed = Parse("[A]\r\nx=1\ny=2\rz=3");
+    EXPECT_EQ(mixed.Get("A", "z"), "3");
+
+    std::string huge = "[VLACT]\n";
+    for (int i = 0; i < 1'000'000; ++i)
+        huge += "junk line " + std::to_string(i) + "\n";
+    for (int i = 0; i < 200; ++i)
+        huge += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    IniFile ini = Parse(huge);
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(ini.GetInt("VLACT", "key" + std::to_string(i), -1), i);
+    ini.Set("VLACT", "Key7", "changed");
+    EXPECT_EQ(ini.Get("VLACT", "Key7"), "changed") << "the index follows a change";
+}
