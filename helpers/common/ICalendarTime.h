@@ -23,6 +23,17 @@ Moment LocalMoment(icaltimetype time, const char* tzid, icalcomponent* calendar)
 // The weekday of a BYDAY value as a bit: Sunday 1, Monday 2 ... Saturday 64; 0 for none.
 std::int32_t WeekdayBit(short day);
 
+// An iCalendar text made ready for libical: lines unfolded; an RRULE whose UNTIL is damaged
+// ("00000000") keeps its rule without the UNTIL (libical would drop the whole rule), which sets
+// `*untilRepaired`; a long RDATE list is cut into lines of at most 400 values (libical keeps no
+// more than 500 values of one property, and Notes writes a repeating meeting as one list).
+std::string PrepareCalendarText(const std::string& text, bool* untilRepaired = nullptr);
+
+// The last occurrence of a counted rule within a hundred years of its start; null when it has
+// none. A rule whose days exist in none of its months (BYMONTH=2;BYMONTHDAY=30) is known to have
+// none without a search.
+icaltimetype LastOccurrence(icalrecurrencetype rule, icaltimetype start, int count);
+
 // The TZID parameter of a property, or null.
 const char* TzidOf(icalproperty* property);
 

@@ -3,6 +3,7 @@
 #include "helpers/common/ICalendarTime.h"
 #include "helpers/common/SourceFile.h"
 
+#include "diagnostics/CxDebugUtil.h"
 #include "model/CxDateTime.h"
 #include "platform/CodePage.h"
 
@@ -32,8 +33,9 @@ std::string MomentLine(const char* name, const Moment& moment)
 }
 
 // The numeric fields of a rule: type, interval, weekdays, day of month, month, the week number
-// of a monthly rule or the month of a yearly one, and its end.
-void ApplyRule(const icalrecurrencetype& rule, icaltimetype start, const Moment& startMoment, GEventRec& e,
+// of a monthly rule or the month of a yearly one, and its end. False, with the fields cleared,
+// for a series that ends before it starts: it has no occurrence and is the single entry.
+bool ApplyRule(const icalrecurrencetype& rule, icaltimetype start, const Moment& startMoment, GEventRec& e,
                icalcomponent* calendar, const char* tzid)
 {
     const model::CxDateTime first(startMoment.value);
@@ -81,22 +83,21 @@ void ApplyRule(const icalrecurrencetype& rule, icaltimetype start, const Moment&
         e.HasEnd = 1;
         e.RecurrenceEnd = LocalMoment(rule.until, tzid, calendar).value;
     } else if (rule.count > 0) {
-        // The end of a counted series is its last occurrence (counted up to a sane limit).
-        icalrecur_iterator* it = icalrecur_iterator_new(rule, start);
-        icaltimetype last = icaltime_null_time();
-        for (int i = 0; it != nullptr && i < std::min(rule.count, 100000); ++i) {
-            const icaltimetype next = icalrecur_iterator_next(it);
-            if (icaltime_is_null_time(next))
-                break;
-            last = next;
-        }
-        if (it != nullptr)
-            icalrecur_iterator_free(it);
+        // The end of a counted series is its last occurrence; a rule that never matches has none
+        // and so no end.
+        const icaltimetype last = LastOccurrence(rule, start, std::min(rule.count, 100000));
         if (!icaltime_is_null_time(last)) {
             e.HasEnd = 1;
             e.RecurrenceEnd = LocalMoment(last, tzid, calendar).value;
         }
     }
+    if (e.HasEnd == 0 || e.RecurrenceEnd == 0 || e.RecurrenceEnd >= startMoment.value - 1.0 / 86400)
+        return true;
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, "GDateUtil", "The series \"%s\" ends before it starts; it is a single entry.",
+           e.Title.c_str());
+    e.RecurrenceType = e.HasEnd = e.Interval = e.Weekdays = e.DayOfMonth = e.MonthOfYear = e.WeekOrMonth = 0;
+    e.RecurrenceStart = e.RecurrenceEnd = 0;
+    return false;
 }
 
 // Reminders: display 1, e-mail 2, sound 3; amounts in the largest whole unit (0 minutes,
@@ -162,7 +163,8 @@ GEventRec ToEvent(icalcomponent* event, icalcomponent* calendar)
 
     if (icalproperty* rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)) {
         const icalrecurrencetype rule = icalproperty_get_rrule(rrule);
-        ApplyRule(rule, startTime, start, e, calendar, TzidOf(dtstart));
+        if (!ApplyRule(rule, startTime, start, e, calendar, TzidOf(dtstart)))
+            return e;
         char* ruleText = icalrecurrencetype_as_string_r(const_cast<icalrecurrencetype*>(&rule));
         e.RecurrenceText = MomentLine("DTSTART", start) + "\r\n" + MomentLine("DTEND", {e.End, end.isDate || start.isDate}) +
                            "\r\nRRULE:" + (ruleText != nullptr ? ruleText : "");
@@ -188,8 +190,12 @@ bool ReadCalendarFile(const std::string& path, GoogleCalendarFile& file, std::st
     std::string text;
     if (!ReadSourceFile(path, text, error))
         return false;
-    const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(icalparser_parse_string(text.c_str()),
-                                                                            icalcomponent_free);
+    bool repaired = false;
+    const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
+        icalparser_parse_string(PrepareCalendarText(text, &repaired).c_str()), icalcomponent_free);
+    if (repaired)
+        VL_LOG(diagnostics::CxDebugUtil::kInfo, "GDateUtil", "A damaged UNTIL in %s was dropped; its rules are kept without end.",
+               path.c_str());
     if (calendar == nullptr || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT) {
         error = "The file " + path + " is not an iCalendar calendar.";
         return false;

@@ -181,19 +181,12 @@ void ApplyRule(const icalrecurrencetype& rule, icaltimetype start, const char* t
     if (!icaltime_is_null_time(rule.until)) {
         until = LocalMoment(rule.until, tzid, calendar).value;
     } else if (rule.count > 0) {
-        // A counted series ends with its last occurrence, counted up to a sane limit.
-        icalrecur_iterator* it = icalrecur_iterator_new(rule, start);
-        icaltimetype last = icaltime_null_time();
-        for (int i = 0; it != nullptr && i < std::min(rule.count, 10000); ++i) {
-            const icaltimetype next = icalrecur_iterator_next(it);
-            if (icaltime_is_null_time(next))
-                break;
-            last = next;
-        }
-        if (it != nullptr)
-            icalrecur_iterator_free(it);
-        until = LocalMoment(last, tzid, calendar).value;
+        // A counted series ends with its last occurrence; a rule that never matches has none.
+        until = LocalMoment(LastOccurrence(rule, start, std::min(rule.count, 10000)), tzid, calendar).value;
     }
+    // A series that ends before it starts has no occurrence: it is the single entry.
+    if (until != 0 && until < e.Start - 1.0 / 86400)
+        return;
     const bool hasDay = rule.by_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
     const bool hasMonthDay = rule.by_month_day[0] != ICAL_RECURRENCE_ARRAY_MAX;
     switch (rule.freq) {
@@ -429,64 +422,6 @@ LNTodoRec TodoOf(const NotesDocument& d)
     return t;
 }
 
-// libical keeps no more than 500 values of one property: a long RDATE list (Notes writes a
-// repeating meeting as one) is cut into several RDATE lines of at most 400 values, the lines
-// unfolded first.
-std::string SplitLongRdates(const std::string& text)
-{
-    constexpr std::size_t kValuesPerLine = 400;
-    std::string unfolded;
-    unfolded.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 2 < text.size() && text[i + 1] == '\n' && (text[i + 2] == ' ' || text[i + 2] == '\t')) {
-            i += 2;
-            continue;
-        }
-        if (text[i] == '\n' && i + 1 < text.size() && (text[i + 1] == ' ' || text[i + 1] == '\t')) {
-            ++i;
-            continue;
-        }
-        unfolded += text[i];
-    }
-    std::string out;
-    out.reserve(unfolded.size());
-    std::size_t at = 0;
-    while (at < unfolded.size()) {
-        std::size_t end = unfolded.find('\n', at);
-        end = end == std::string::npos ? unfolded.size() : end + 1;
-        const std::string_view line = std::string_view(unfolded).substr(at, end - at);
-        at = end;
-        if (platform::UpperAscii(line.substr(0, 6)) != "RDATE:" && platform::UpperAscii(line.substr(0, 6)) != "RDATE;") {
-            out += line;
-            continue;
-        }
-        // The value starts after the first ':' outside quotes.
-        std::size_t colon = 0;
-        for (bool quoted = false; colon < line.size() && (quoted || line[colon] != ':'); ++colon)
-            quoted = line[colon] == '"' ? !quoted : quoted;
-        std::string_view values = line.substr(std::min(colon + 1, line.size()));
-        while (!values.empty() && (values.back() == '\n' || values.back() == '\r'))
-            values.remove_suffix(1);
-        const std::string_view head = line.substr(0, std::min(colon + 1, line.size()));
-        std::size_t count = 0;
-        out += head;
-        for (std::size_t v = 0; v <= values.size();) {
-            const std::size_t comma = std::min(values.find(',', v), values.size());
-            if (count == kValuesPerLine) {
-                out += "\r\n";
-                out += head;
-                count = 0;
-            }
-            out += (count == 0 ? "" : ",");
-            out += values.substr(v, comma - v);
-            ++count;
-            v = comma + 1;
-        }
-        out += "\r\n";
-    }
-    return out;
-}
-
 }  // namespace
 
 LNContactRec ContactOf(const VCard& card)
@@ -572,7 +507,7 @@ LNContactRec ContactOf(const NotesDocument& document)
 bool ReadNotesCalendar(const std::string& text, NotesCalendar& calendar, std::string& error)
 {
     const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> root(
-        icalparser_parse_string(SplitLongRdates(text).c_str()), icalcomponent_free);
+        icalparser_parse_string(PrepareCalendarText(text).c_str()), icalcomponent_free);  // a damaged UNTIL: no end
     if (root == nullptr || icalcomponent_isa(root.get()) != ICAL_VCALENDAR_COMPONENT) {
         error = "The Lotus Notes export is not an iCalendar calendar.";
         return false;

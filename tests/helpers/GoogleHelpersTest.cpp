@@ -179,6 +179,35 @@ TEST(VCardReader, ManyEmptyCardsKeepNothingAndManyGroupsStayLinear)
     EXPECT_EQ(cards[0].LabelOf(cards[0].properties[3]), "Line 1");
 }
 
+// Rules that never match, end before they start, or carry a damaged UNTIL, each decided on
+// purpose; six hundred never-matching rules cost bounded work.
+TEST(GoogleCalendarHelper, RulesWithoutOccurrencesOrWithADamagedEnd)
+{
+    TempDir dir;
+    std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
+    const auto event = [&](const std::string& summary, const std::string& rule) {
+        text += "BEGIN:VEVENT\r\nDTSTART:20080303T090000\r\nDTEND:20080303T100000\r\nSUMMARY:" + summary +
+                "\r\nRRULE:" + rule + "\r\nEND:VEVENT\r\n";
+    };
+    event("before", "FREQ=WEEKLY;UNTIL=20070101T000000");
+    event("damaged", "FREQ=WEEKLY;UNTIL=00000000;BYDAY=MO");
+    for (int i = 0; i < 600; ++i)
+        event("never " + std::to_string(i), "FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30;COUNT=5");
+    text += "END:VCALENDAR\r\n";
+    WriteFile(dir.Path() + "odd.ics", text);
+    GoogleCalendarFile file;
+    std::string error;
+    ASSERT_TRUE(ReadCalendarFile(dir.Path() + "odd.ics", file, error)) << error;
+    ASSERT_EQ(file.events.size(), 602u);
+    EXPECT_EQ(file.events[0].RecurrenceType, 0) << "a series that ends before it starts is the single entry";
+    EXPECT_TRUE(file.events[0].RecurrenceText.empty());
+    EXPECT_EQ(file.events[1].RecurrenceType, 2) << "a damaged UNTIL keeps the rule";
+    EXPECT_EQ(file.events[1].HasEnd, 0);
+    EXPECT_EQ(file.events[1].Weekdays, 2);
+    EXPECT_EQ(file.events[2].RecurrenceType, 6);
+    EXPECT_EQ(file.events[2].HasEnd, 0) << "a rule without occurrence has no end";
+}
+
 TEST(GoogleCalendarHelper, MapsAGoogleExport)
 {
     ::setenv("TZ", "UTC", 1);

@@ -111,6 +111,25 @@ TEST(NotesCalendarExports, RdateListsBecomeSeriesOrEntries)
     EXPECT_EQ(calendarOf(many).Events.size(), 10001u) << "10,000 irregular dates: one entry each";
 }
 
+TEST(NotesCalendarExports, RulesWithoutOccurrencesOrWithADamagedEnd)
+{
+    NotesCalendar c;
+    std::string error;
+    ASSERT_TRUE(ReadNotesCalendar("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+                                  "BEGIN:VEVENT\r\nDTSTART:20080303T090000\r\nRRULE:FREQ=WEEKLY;UNTIL=20070101\r\nEND:VEVENT\r\n"
+                                  "BEGIN:VEVENT\r\nDTSTART:20080303T090000\r\nRRULE:FREQ=WEEKLY;UNTIL=00000000\r\nEND:VEVENT\r\n"
+                                  "BEGIN:VEVENT\r\nDTSTART:20080303T090000\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=30;COUNT=5\r\n"
+                                  "END:VEVENT\r\nEND:VCALENDAR\r\n",
+                                  c, error))
+        << error;
+    ASSERT_EQ(c.Events.size(), 3u);
+    EXPECT_EQ(c.Events[0].RepeatFlag, "") << "ends before it starts: the single entry";
+    EXPECT_EQ(c.Events[1].RepeatUnit, "W") << "a damaged UNTIL keeps the rule";
+    EXPECT_EQ(c.Events[1].RepeatUntil, 0);
+    EXPECT_EQ(c.Events[2].RepeatUnit, "Y");
+    EXPECT_EQ(c.Events[2].RepeatUntil, 0) << "no occurrence, no end";
+}
+
 TEST(NotesExports, FindingTheExportOfADatabase)
 {
     TempDir dir;
