@@ -45,7 +45,7 @@ int RunActHelper(int argc, char** argv)
         }
         // The stand-in keeps no opportunities: their switches are only acknowledged.
         if (const std::string opportunities = job.Text(1008); !opportunities.empty())
-            VL_LOG(2, Kind::kHelper, "Opportunities: %s, opportunity notes: %s", opportunities.c_str(), job.Text(1009).c_str());
+            VL_LOG(diagnostics::CxDebugUtil::kInfo, Kind::kHelper, "Opportunities: %s, opportunity notes: %s", opportunities.c_str(), job.Text(1009).c_str());
         const auto store = ActStore::Open(job.Text(1000), error);
         if (!store || !store->CheckLogin(job.Text(1001), job.Text(1002), error))
             return false;

@@ -18,6 +18,7 @@
 #include "outlook/OlTaskUtil.h"
 #include "outlook/standin/StandInOutlook.h"
 #include "palm/PmInfo.h"
+#include "platform/ScopeExit.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -141,12 +142,12 @@ auto PalmLoad(Slot<FrontEnd>& (*slotOf)(Session&), bool AppSettings::*useFile,
         else
             slot = MakeSlot<FrontEnd>();
         const AppSettings& s = app.Settings;
-        // The window keeps painting while a Palm Desktop 6 database is read.
+        // The window keeps painting while a Palm Desktop 6 database is read; the pointer is taken
+        // back however the load ends.
         palm::DataModule().Ui = &ui;
-        const bool loaded = s.*useFile ? slot->LoadByFile(std::string((s.*fileName).view()))
-                                       : slot->LoadByUser(static_cast<std::uint32_t>(s.PDUserID));
-        palm::DataModule().Ui = nullptr;
-        return loaded;
+        const platform::ScopeExit takeBack([] { palm::DataModule().Ui = nullptr; });
+        return s.*useFile ? slot->LoadByFile(std::string((s.*fileName).view()))
+                          : slot->LoadByUser(static_cast<std::uint32_t>(s.PDUserID));
     };
 }
 
@@ -169,14 +170,13 @@ auto OutlookLoad(Slot<Reader>& (*slotOf)(Session&))
         Slot<Reader>& slot = slotOf(app.Session);
         if (slot && !slot->IsConnected())
             slot.reset();
-        outlook::standin::SetStandInUi(&ui);
+        outlook::standin::SetStandInUi(&ui);  // the window keeps painting while the file is read
+        const platform::ScopeExit takeBack([] { outlook::standin::SetStandInUi(nullptr); });
         if constexpr (std::is_same_v<Reader, outlook::OlAddrUtil>)
             ApplyFieldMapping(app, AppType::Outlook);  // makes the reader with its mapping slots
         else if (!slot)
             slot = MakeSlot<Reader>();
-        const bool loaded = slot->Load();
-        outlook::standin::SetStandInUi(nullptr);
-        return loaded;
+        return slot->Load();
     };
 }
 

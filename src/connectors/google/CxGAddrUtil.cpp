@@ -284,13 +284,13 @@ const model::FieldInfo* CxGAddrUtil::FindField(int key)
 bool CxGAddrUtil::Load()
 {
     Clear();
-    VL_LOG(2, kLogUnit, "%s", "Start loading Google Contacts.");
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Start loading Google Contacts.");
     bool loaded = RunHelper(1);
     if (loaded) {
         const std::string path = FilePath(Files().Data);
-        VL_LOG(2, kLogUnit, "Start loading Google Contacts from temperary file: %s", path.c_str());
+        VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "Start loading Google Contacts from temperary file: %s", path.c_str());
         const DataFileResult result = ReadDataFile<GContactRec>(
-            path, [](std::int32_t count) { VL_LOG(2, kLogUnit, "There are %d Contact records in total.", count); },
+            path, [](std::int32_t count) { VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "There are %d Contact records in total.", count); },
             [this](GContactRec&& raw) {
                 const model::CommAddrRec common = ToCommon(raw, mMappedKeys);
                 model::CommAddrRec* stored = mManager.Add(&common);
@@ -301,19 +301,19 @@ bool CxGAddrUtil::Load()
                 return true;
             });
         if (result == DataFileResult::CannotOpen)
-            VL_LOG(0, kLogUnit, "Failed to open file: %s", path.c_str());
+            VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "Failed to open file: %s", path.c_str());
         loaded = result == DataFileResult::Ok;
         if (loaded) {
-            VL_LOG(2, kLogUnit, "%s", "Load Google Contacts information from file successfully.");
+            VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Load Google Contacts information from file successfully.");
         } else {
             Clear();
             SetDataFileError(result, path);
         }
     }
     if (loaded)
-        VL_LOG(2, kLogUnit, "%s", "Load Google Contacts successfully.");
+        VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Load Google Contacts successfully.");
     else
-        VL_LOG(0, kLogUnit, "%s", "Error loading Google Contacts.");
+        VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "%s", "Error loading Google Contacts.");
     return loaded;
 }
 

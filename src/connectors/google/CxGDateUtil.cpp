@@ -75,25 +75,25 @@ void CxGDateUtil::Clear()
 bool CxGDateUtil::Load()
 {
     Clear();
-    VL_LOG(2, kLogUnit, "%s", "Start loading Google Calendar.");
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Start loading Google Calendar.");
     if (!RunHelper(1) || !LoadEvents()) {
-        VL_LOG(0, kLogUnit, "%s", "Failed to load Calendar events information from file.");
+        VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "%s", "Failed to load Calendar events information from file.");
         return false;
     }
     if (!LoadCalendars()) {
-        VL_LOG(0, kLogUnit, "%s", "Failed to load Calendar definition information from file.");
+        VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "%s", "Failed to load Calendar definition information from file.");
         return false;
     }
-    VL_LOG(2, kLogUnit, "%s", "Load Google Calendar successfully.");
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Load Google Calendar successfully.");
     return true;
 }
 
 bool CxGDateUtil::LoadEvents(const std::string& fileName)
 {
     const std::string path = FilePath(fileName.empty() ? Files().Data : fileName);
-    VL_LOG(2, kLogUnit, "Start loading Calendar events information from file: %s", path.c_str());
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "Start loading Calendar events information from file: %s", path.c_str());
     const DataFileResult result = ReadDataFile<GEventRec>(
-        path, [](std::int32_t count) { VL_LOG(2, kLogUnit, "There are %d event records in total", count); },
+        path, [](std::int32_t count) { VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "There are %d event records in total", count); },
         [this](GEventRec&& event) {
             ApplyRecurrenceText(event);
             const model::CommDateRec common = ToCommon(event);
@@ -105,35 +105,35 @@ bool CxGDateUtil::LoadEvents(const std::string& fileName)
             return true;
         });
     if (result == DataFileResult::CannotOpen)
-        VL_LOG(0, kLogUnit, "Failed to open file: %s", path.c_str());
+        VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "Failed to open file: %s", path.c_str());
     if (result != DataFileResult::Ok) {
         mManager.Clear();
         mEvents.clear();
         SetDataFileError(result, path);
         return false;
     }
-    VL_LOG(2, kLogUnit, "%s", "Load Calendar events information from file successfully.");
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Load Calendar events information from file successfully.");
     return true;
 }
 
 bool CxGDateUtil::LoadCalendars(const std::string& fileName)
 {
     const std::string path = FilePath(fileName.empty() ? std::string(kCalendarFileName) : fileName);
-    VL_LOG(2, kLogUnit, "Start loading Calendar definition information from file: %s", path.c_str());
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "Start loading Calendar definition information from file: %s", path.c_str());
     const DataFileResult result = ReadDataFile<GCalendarRec>(
-        path, [](std::int32_t count) { VL_LOG(2, kLogUnit, "There are %d calendars in total.", count); },
+        path, [](std::int32_t count) { VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "There are %d calendars in total.", count); },
         [this](GCalendarRec&& calendar) {
             mCalendars.push_back(std::move(calendar));
             return true;
         });
     if (result == DataFileResult::CannotOpen)
-        VL_LOG(0, kLogUnit, "Failed to open file: %s", path.c_str());
+        VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "Failed to open file: %s", path.c_str());
     if (result != DataFileResult::Ok) {
         mCalendars.clear();
         SetDataFileError(result, path);
         return false;
     }
-    VL_LOG(2, kLogUnit, "%s", "Load Calendar definition information successfully.");
+    VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Load Calendar definition information successfully.");
     return true;
 }
 
