@@ -2,6 +2,7 @@
 
 #include "ActStore.h"
 
+#include "connectors/exchange/HelperConnector.h"
 #include "connectors/exchange/RecordFile.h"
 #include "diagnostics/CxDebugUtil.h"
 #include "helpers/common/HelperSide.h"
@@ -39,7 +40,9 @@ int RunActHelper(int argc, char** argv)
             };
         };
         const std::string mode = job.Text(1005);
-        if (mode != "1" && mode != "2") {
+        const std::string load = std::to_string(static_cast<int>(connectors::HelperMode::Load));
+        const std::string submit = std::to_string(static_cast<int>(connectors::HelperMode::Submit));
+        if (mode != load && mode != submit) {
             error = "Unknown mode \"" + mode + "\".";
             return false;
         }
@@ -50,7 +53,7 @@ int RunActHelper(int argc, char** argv)
         if (!store || !store->CheckLogin(job.Text(1001), job.Text(1002), error))
             return false;
         std::vector<Raw> records;
-        if (mode == "1") {
+        if (mode == load) {
             if (!store->ReadAll(records, error, progress("Reading")))
                 return false;
             if (connectors::WriteDataFile(dataFile, records, [](std::int32_t) {}) != connectors::DataFileResult::Ok) {

@@ -44,7 +44,7 @@ public:
     DataConnector() : ProbeConnector("velmora-fake-helper") {}
     bool Load() override
     {
-        if (!RunHelper(1))
+        if (!RunHelper(HelperMode::Load))
             return false;
         const std::string path = FilePath(Files().Data);
         const DataFileResult result = ReadDataFile<velmora::connectors::GCalendarRec>(
@@ -107,7 +107,7 @@ TEST_F(ExchangeTest, TheHelperSeesAPrivateParameterFileThatIsGoneAfterwards)
     connector.SetWorkFolder(work.Path());
     connector.SetUiHost(&host);
     WriteFile(work.Path() + "TErr.dat", "[Error]\nError.Count=1\nError.1=stale answer\n");
-    ASSERT_TRUE(connector.RunHelper(1));
+    ASSERT_TRUE(connector.RunHelper(HelperMode::Load));
     EXPECT_FALSE(connector.HasError()) << "the error file of an earlier run is never read";
     EXPECT_EQ(ReadFile(work.Path() + "seen.dat").substr(16), "secret");
     EXPECT_EQ(ReadFile(work.Path() + "seen.dat.mode"), "600");
@@ -124,7 +124,7 @@ TEST_F(ExchangeTest, AHelperThatCannotStartIsAnErrorAndNoStaleDataIsLeft)
     ProbeConnector connector("velmora-no-such-helper");
     connector.SetWorkFolder(work.Path());
     WriteFile(work.Path() + "T.dat", "the data file of an earlier run");
-    EXPECT_FALSE(connector.RunHelper(1));
+    EXPECT_FALSE(connector.RunHelper(HelperMode::Load));
     EXPECT_TRUE(connector.HasError());
     EXPECT_EQ(connector.GetErrorText(),
               "The helper program velmora-no-such-helper could not be started: No such file or directory.");
@@ -144,7 +144,7 @@ TEST_F(ExchangeTest, AHelperThatEndsAbnormallyHasFailed)
         ProbeConnector connector("velmora-fake-helper");
         connector.SetWorkFolder(work.Path());
         ::setenv("VELMORA_FAKE_HELPER", k.action, 1);
-        EXPECT_FALSE(connector.RunHelper(2)) << k.action;
+        EXPECT_FALSE(connector.RunHelper(HelperMode::Submit)) << k.action;
         EXPECT_TRUE(connector.HasError()) << k.action;
         EXPECT_EQ(connector.GetErrorText(),
                   std::string("The helper program velmora-fake-helper ended abnormally (") + k.cause + ").");
@@ -168,7 +168,7 @@ TEST_F(ExchangeTest, ADamagedOrMissingDataFileIsAnErrorThatSaysSo)
 TEST_F(ExchangeTest, WithoutADataFolderNoHelperRuns)
 {
     ProbeConnector connector("velmora-fake-helper");
-    EXPECT_FALSE(connector.RunHelper(1));
+    EXPECT_FALSE(connector.RunHelper(HelperMode::Load));
     EXPECT_EQ(connector.GetErrorText(), "There is no data folder for the files exchanged with velmora-fake-helper.");
     EXPECT_EQ(Log().find("Executing command"), std::string::npos);
 }
@@ -183,7 +183,7 @@ TEST_F(ExchangeTest, AHelperPastItsTimeOutIsAnErrorAndKeepsRunning)
     connector.SetWorkFolder(work.Path());
     connector.SetUiHost(&host);
     connector.Runner().SetTimeout(std::chrono::milliseconds(400));
-    EXPECT_FALSE(connector.RunHelper(2));
+    EXPECT_FALSE(connector.RunHelper(HelperMode::Submit));
     EXPECT_TRUE(connector.HasError());
     EXPECT_NE(connector.GetErrorText().find("did not finish"), std::string::npos);
     EXPECT_GT(host.EventRounds, 3) << "the screen keeps being served while the helper runs";

@@ -212,7 +212,7 @@ public:
         : HelperConnector({"CxTestCommon"}, "velmora-fake-helper", {"T.dat", "TParam.dat", "TErr.dat", "TStatus.dat", ""})
     {
     }
-    bool Load() override { return RunHelper(1); }
+    bool Load() override { return RunHelper(connectors::HelperMode::Load); }
 
 protected:
     void AddParams(connectors::ParamParser&) const override {}

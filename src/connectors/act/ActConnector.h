@@ -49,7 +49,7 @@ public:
     {
         Say(kInfo, Kind::kTexts.loadStart);
         Clear();
-        const bool loaded = RunHelper(1) && ReadDataFile();
+        const bool loaded = RunHelper(HelperMode::Load) && ReadDataFile();
         Say(loaded ? kInfo : kError, loaded ? Kind::kTexts.loadOk : Kind::kTexts.loadFail);
         return loaded;
     }
@@ -73,7 +73,7 @@ public:
             Say(kError, Kind::kTexts.saveFail);
             return false;
         }
-        if (RunHelper(2) && !HasError()) {
+        if (RunHelper(HelperMode::Submit) && !HasError()) {
             for (Raw& raw : mRecords)
                 raw.State = 0;
             Dirty = false;

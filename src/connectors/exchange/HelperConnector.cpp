@@ -48,9 +48,9 @@ void HelperConnector::SetDataFileError(DataFileResult result, const std::string&
         SetError("The data file " + path + " of " + mHelperName + " is damaged: it ends inside its records.");
 }
 
-bool HelperConnector::RunHelper(int mode)
+bool HelperConnector::RunHelper(HelperMode mode)
 {
-    mMode = mode;
+    mMode = static_cast<int>(mode);
     if (mWorkFolder.empty()) {
         // Without a data folder there is nowhere to exchange files; never fall back to the
         // current directory.
@@ -67,7 +67,7 @@ bool HelperConnector::RunHelper(int mode)
     mErrorText.clear();
     // Whatever an earlier run left must never pass for this run's answer.
     std::remove(FilePath(mFiles.Error).c_str());
-    if (mode == 1)
+    if (mode == HelperMode::Load)
         std::remove(FilePath(mFiles.Data).c_str());
 
     mRunner.SetExeName(mHelperName);

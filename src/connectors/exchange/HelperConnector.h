@@ -19,6 +19,9 @@ struct HelperFiles {
     std::string Control;  // INI: section "Status", "Running" kept by the helper, "Stop" set by us
 };
 
+// What a helper is run for, as the mode parameter tells it (in decimal) in every family.
+enum class HelperMode : int { Load = 1, Submit = 2 };
+
 // What tells one family of helper connectors (ACT!, Google, Lotus Notes) apart in the exchange.
 struct HelperFamily {
     const char* LogUnit;  // source name of the exchange's log lines
@@ -66,9 +69,9 @@ public:
 protected:
     HelperConnector(const HelperFamily& family, std::string helperName, HelperFiles files);
 
-    // Runs the helper in `mode` (1 load, 2 submit) and reads its errors. False when the helper
-    // did not run to its end; HasError then says why.
-    bool RunHelper(int mode);
+    // Runs the helper in `mode` and reads its errors. False when the helper did not run to its
+    // end; HasError then says why.
+    bool RunHelper(HelperMode mode);
     void ReadErrors();
     // Asks a helper that is still running to stop, through the control file.
     void RequestStop();

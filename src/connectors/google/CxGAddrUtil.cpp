@@ -285,7 +285,7 @@ bool CxGAddrUtil::Load()
 {
     Clear();
     VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Start loading Google Contacts.");
-    bool loaded = RunHelper(1);
+    bool loaded = RunHelper(HelperMode::Load);
     if (loaded) {
         const std::string path = FilePath(Files().Data);
         VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "Start loading Google Contacts from temperary file: %s", path.c_str());

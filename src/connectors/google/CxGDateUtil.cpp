@@ -76,7 +76,7 @@ bool CxGDateUtil::Load()
 {
     Clear();
     VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Start loading Google Calendar.");
-    if (!RunHelper(1) || !LoadEvents()) {
+    if (!RunHelper(HelperMode::Load) || !LoadEvents()) {
         VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "%s", "Failed to load Calendar events information from file.");
         return false;
     }

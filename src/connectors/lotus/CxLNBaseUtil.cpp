@@ -44,7 +44,7 @@ bool CxLNBaseUtil::RunLoadHelper()
     platform::GetNotesProgramFolder(platform::Registry::FromEnvironment(), notesFolder);
     VL_LOG(diagnostics::CxDebugUtil::kInfo, kUnit, "Get Lotus Notes Path: %s", notesFolder.c_str());
     Runner().SetHelperDirectory(notesFolder);
-    return RunHelper(1);
+    return RunHelper(HelperMode::Load);
 }
 
 }  // namespace velmora::connectors
