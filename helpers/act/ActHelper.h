@@ -2,6 +2,7 @@
 
 #include "ActStore.h"
 
+#include "connectors/act/ActExchange.h"
 #include "connectors/exchange/HelperConnector.h"
 #include "connectors/exchange/RecordFile.h"
 #include "diagnostics/CxDebugUtil.h"
@@ -16,7 +17,14 @@
 namespace velmora::helpers {
 
 // Where the ACT! connectors put the exchange settings in the parameter file.
-inline constexpr ParamIds kActParams{1004, 1006, 1007, 1012, 1014, 1015};
+inline constexpr ParamIds kActParams{
+    .workFolder = connectors::act::kActParamWorkFolder,
+    .errorFile = connectors::act::kActParamErrorFile,
+    .statusFile = connectors::act::kActParamStatusFile,
+    .logFolder = connectors::act::kActParamLogFolder,
+    .logLevel = connectors::act::kActParamLogLevel,
+    .logEnabled = connectors::act::kActParamLogEnabled,
+};
 
 // The stand-in ACT! helper program of one record kind (`Kind` as the connector's: Raw, the
 // helper's name, the exchange files). Given the parameter file of its connector, it checks the
@@ -27,7 +35,7 @@ int RunActHelper(int argc, char** argv)
 {
     using Raw = typename Kind::Raw;
     return RunHelperProgram(argc, argv, kActParams, Kind::Files().Control, Kind::kHelper, [](HelperJob& job, std::string& error) {
-        const std::string dataFile = job.WorkFolder() + job.Text(1003);
+        const std::string dataFile = job.WorkFolder() + job.Text(connectors::act::kActParamDataFile);
         // For fault-injection tests: $VELMORA_ACT_HELPER_KILL_AFTER=N kills the helper once it has
         // applied N records of a submission, as a user's kill or a crash would.
         const char* killAfter = std::getenv("VELMORA_ACT_HELPER_KILL_AFTER");
@@ -39,7 +47,7 @@ int RunActHelper(int argc, char** argv)
                 return job.Progress(std::string(verb) + " " + StoreKind<Raw>::Noun, done, total);
             };
         };
-        const std::string mode = job.Text(1005);
+        const std::string mode = job.Text(connectors::act::kActParamMode);
         const std::string load = std::to_string(static_cast<int>(connectors::HelperMode::Load));
         const std::string submit = std::to_string(static_cast<int>(connectors::HelperMode::Submit));
         if (mode != load && mode != submit) {
@@ -47,10 +55,10 @@ int RunActHelper(int argc, char** argv)
             return false;
         }
         // The stand-in keeps no opportunities: their switches are only acknowledged.
-        if (const std::string opportunities = job.Text(1008); !opportunities.empty())
-            VL_LOG(diagnostics::CxDebugUtil::kInfo, Kind::kHelper, "Opportunities: %s, opportunity notes: %s", opportunities.c_str(), job.Text(1009).c_str());
-        const auto store = ActStore::Open(job.Text(1000), error);
-        if (!store || !store->CheckLogin(job.Text(1001), job.Text(1002), error))
+        if (const std::string opportunities = job.Text(connectors::act::kActParamOpportunities); !opportunities.empty())
+            VL_LOG(diagnostics::CxDebugUtil::kInfo, Kind::kHelper, "Opportunities: %s, opportunity notes: %s", opportunities.c_str(), job.Text(connectors::act::kActParamOpportunityNotes).c_str());
+        const auto store = ActStore::Open(job.Text(connectors::act::kActParamDatabase), error);
+        if (!store || !store->CheckLogin(job.Text(connectors::act::kActParamUserName), job.Text(connectors::act::kActParamPassword), error))
             return false;
         std::vector<Raw> records;
         if (mode == load) {

@@ -29,7 +29,7 @@ int main(int argc, char** argv)
                 return false;
             }
         }
-        const std::string dataFile = job.WorkFolder() + job.Text(1002);
+        const std::string dataFile = job.WorkFolder() + job.Text(connectors::google::kGoogleParamDataFile);
         if (connectors::WriteDataFile(dataFile, contacts, [](std::int32_t) {}) != connectors::DataFileResult::Ok) {
             error = "Cannot write the data file " + dataFile + ".";
             return false;

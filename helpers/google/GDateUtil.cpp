@@ -38,8 +38,8 @@ int main(int argc, char** argv)
                 return false;
             }
         }
-        const std::string eventFile = job.WorkFolder() + job.Text(1002);
-        const std::string calendarFile = job.WorkFolder() + job.Text(1008);
+        const std::string eventFile = job.WorkFolder() + job.Text(connectors::google::kGoogleParamDataFile);
+        const std::string calendarFile = job.WorkFolder() + job.Text(connectors::google::kGoogleParamCalendarFile);
         const auto ignore = [](std::int32_t) {};
         if (connectors::WriteDataFile(eventFile, events, ignore) != connectors::DataFileResult::Ok ||
             connectors::WriteDataFile(calendarFile, calendars, ignore) != connectors::DataFileResult::Ok) {

@@ -14,7 +14,7 @@ bool OpenGoogleAccount(const HelperJob& job, std::string& folder, std::string& e
     std::string base = root != nullptr && root[0] == '/' ? std::string(root) : job.WorkFolder() + "GoogleAccounts";
     if (base.back() != '/')
         base += '/';
-    const std::string account = job.Text(1000);
+    const std::string account = job.Text(connectors::google::kGoogleParamAccount);
     // An account is one folder name: nothing that could lead elsewhere.
     const bool plainName = !account.empty() && account != "." && account != ".." && account.find('/') == std::string::npos;
     const auto found = plainName ? platform::FindNameNoCase(base, account) : std::nullopt;
@@ -28,7 +28,7 @@ bool OpenGoogleAccount(const HelperJob& job, std::string& folder, std::string& e
     std::getline(passwordFile, password);
     if (!password.empty() && password.back() == '\r')
         password.pop_back();
-    if (!passwordFile || password != job.Text(1001)) {
+    if (!passwordFile || password != job.Text(connectors::google::kGoogleParamPassword)) {
         error = "Invalid account name or password for the Google account " + account + ".";
         return false;
     }

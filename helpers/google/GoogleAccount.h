@@ -1,5 +1,6 @@
 #pragma once
 
+#include "connectors/google/GoogleExchange.h"
 #include "helpers/common/HelperSide.h"
 
 #include <string>
@@ -7,7 +8,14 @@
 namespace velmora::helpers {
 
 // Where the Google connectors put the exchange settings in the parameter file.
-inline constexpr ParamIds kGoogleParams{1003, 1009, 1010, 1013, 1015, 1016};
+inline constexpr ParamIds kGoogleParams{
+    .workFolder = connectors::google::kGoogleParamWorkFolder,
+    .errorFile = connectors::google::kGoogleParamErrorFile,
+    .statusFile = connectors::google::kGoogleParamStatusFile,
+    .logFolder = connectors::google::kGoogleParamLogFolder,
+    .logLevel = connectors::google::kGoogleParamLogLevel,
+    .logEnabled = connectors::google::kGoogleParamLogEnabled,
+};
 
 // The stand-in Google account: the folder <root>/<account e-mail>/ (matched without case), root
 // being $VELMORA_GOOGLE_ROOT or GoogleAccounts/ in the working folder. Its "password" file holds

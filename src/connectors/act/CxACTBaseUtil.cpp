@@ -1,23 +1,25 @@
 #include "CxACTBaseUtil.h"
 
+#include "ActExchange.h"
+
 namespace velmora::connectors {
 
 void CxACTBaseUtil::AddParams(ParamParser& params) const
 {
     const auto text = [&](std::int32_t id, std::string_view value) { params.SetParam(id, ParamParser::kText, value); };
-    text(1000, DatabasePath.view());
-    text(1001, UserName.view());
-    text(1002, Password.view());
-    text(1003, Files().Data);
-    text(1004, WorkFolder());
-    text(1005, std::to_string(Mode()));
-    text(1006, Files().Error);
-    text(1007, Files().Status);
+    text(act::kActParamDatabase, DatabasePath.view());
+    text(act::kActParamUserName, UserName.view());
+    text(act::kActParamPassword, Password.view());
+    text(act::kActParamDataFile, Files().Data);
+    text(act::kActParamWorkFolder, WorkFolder());
+    text(act::kActParamMode, std::to_string(Mode()));
+    text(act::kActParamErrorFile, Files().Error);
+    text(act::kActParamStatusFile, Files().Status);
     AddKindParams(params);
-    text(1012, LogFolder());
-    text(1013, "");
-    text(1014, std::to_string(LogLevel()));
-    text(1015, LogEnabled() ? "1" : "0");
+    text(act::kActParamLogFolder, LogFolder());
+    text(act::kActParamLogFile, "");
+    text(act::kActParamLogLevel, std::to_string(LogLevel()));
+    text(act::kActParamLogEnabled, LogEnabled() ? "1" : "0");
 }
 
 }  // namespace velmora::connectors

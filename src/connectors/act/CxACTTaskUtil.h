@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActConnector.h"
+#include "ActExchange.h"
 
 #include "model/CommTaskMgr.h"
 
@@ -40,8 +41,8 @@ public:
 protected:
     void AddKindParams(ParamParser& params) const override
     {
-        params.SetParam(1008, ParamParser::kText, mOpportunities ? "1" : "0");
-        params.SetParam(1009, ParamParser::kText, mOpportunityNotes ? "1" : "0");
+        params.SetParam(act::kActParamOpportunities, ParamParser::kText, mOpportunities ? "1" : "0");
+        params.SetParam(act::kActParamOpportunityNotes, ParamParser::kText, mOpportunityNotes ? "1" : "0");
     }
 
 private:

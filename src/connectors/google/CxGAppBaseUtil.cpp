@@ -1,23 +1,25 @@
 #include "CxGAppBaseUtil.h"
 
+#include "GoogleExchange.h"
+
 namespace velmora::connectors {
 
 void CxGAppBaseUtil::AddParams(ParamParser& params) const
 {
     const auto text = [&](std::int32_t id, std::string_view value) { params.SetParam(id, ParamParser::kText, value); };
-    text(1000, AccountEmail.view());
-    text(1001, Password.view());
-    text(1002, Files().Data);
-    text(1003, WorkFolder());
-    text(1005, std::to_string(Mode()));
-    text(1004, "");
+    text(google::kGoogleParamAccount, AccountEmail.view());
+    text(google::kGoogleParamPassword, Password.view());
+    text(google::kGoogleParamDataFile, Files().Data);
+    text(google::kGoogleParamWorkFolder, WorkFolder());
+    text(google::kGoogleParamMode, std::to_string(Mode()));
+    text(google::kGoogleParamEmpty, "");
     AddKindParams(params);
-    text(1009, Files().Error);
-    text(1010, Files().Status);
-    text(1013, LogFolder());
-    text(1014, "appdebug.log");
-    text(1015, std::to_string(LogLevel()));
-    text(1016, LogEnabled() ? "1" : "0");
+    text(google::kGoogleParamErrorFile, Files().Error);
+    text(google::kGoogleParamStatusFile, Files().Status);
+    text(google::kGoogleParamLogFolder, LogFolder());
+    text(google::kGoogleParamLogFile, "appdebug.log");
+    text(google::kGoogleParamLogLevel, std::to_string(LogLevel()));
+    text(google::kGoogleParamLogEnabled, LogEnabled() ? "1" : "0");
 }
 
 }  // namespace velmora::connectors

@@ -1,5 +1,6 @@
 #include "CxGDateUtil.h"
 
+#include "GoogleExchange.h"
 #include "RecurrenceText.h"
 
 #include "connectors/exchange/RecordFile.h"
@@ -57,9 +58,9 @@ CxGDateUtil::CxGDateUtil()
 
 void CxGDateUtil::AddKindParams(ParamParser& params) const
 {
-    params.SetParam(1006, ParamParser::kText, "");
-    params.SetParam(1007, ParamParser::kText, "");
-    params.SetParam(1008, ParamParser::kText, kCalendarFileName);
+    params.SetParam(google::kGoogleParamCarried1, ParamParser::kText, "");
+    params.SetParam(google::kGoogleParamCarried2, ParamParser::kText, "");
+    params.SetParam(google::kGoogleParamCalendarFile, ParamParser::kText, kCalendarFileName);
 }
 
 void CxGDateUtil::Clear()
