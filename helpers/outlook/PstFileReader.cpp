@@ -1,5 +1,8 @@
 #include "PstFileReader.h"
 
+#include "outlook/standin/ItemSchema.h"
+#include "outlook/standin/LittleEndian.h"
+
 #include <libpff.h>
 
 #include <array>
@@ -132,24 +135,12 @@ const PstProperty* Find(const PstPropertySet& set, std::uint16_t tag)
     return nullptr;
 }
 
-std::u16string Utf16(const std::string& bytes)
-{
-    std::u16string text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(bytes[i]) |
-                                             (static_cast<std::uint8_t>(bytes[i + 1]) << 8)));
-    while (!text.empty() && text.back() == u'\0')
-        text.pop_back();
-    return text;
-}
-
 // The node identifier an entry identifier names: its last four bytes (flags, provider, node).
 std::optional<std::uint32_t> NodeOf(const PstProperty* entryId)
 {
     if (entryId == nullptr || entryId->Value.size() != 24)
         return std::nullopt;
-    const auto* b = reinterpret_cast<const std::uint8_t*>(entryId->Value.data()) + 20;
-    return static_cast<std::uint32_t>(b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
+    return static_cast<std::uint32_t>(LeValue(std::string_view(entryId->Value).substr(20)));
 }
 
 struct Walk {
@@ -168,11 +159,12 @@ void Visit(Walk& walk, libpff_item_t* folder)
     const PstPropertySet properties = PropertiesOf(folder);
     std::uint32_t id = 0;
     libpff_item_get_identifier(folder, &id, nullptr);
+    const PstProperty* cls = Find(properties, kContainerClass);
+    const std::u16string containerClass = cls != nullptr && cls->Type == PtypString ? TextOf(*cls) : u"";
     for (std::size_t k = 0; k < std::size(kDefaults); ++k) {
         if (!walk.Named[k])
             walk.Named[k] = NodeOf(Find(properties, kDefaults[k].EntryIdTag));
-        const PstProperty* cls = Find(properties, kContainerClass);
-        if (!walk.ByClass[k] && cls != nullptr && cls->Type == 0x001F && Utf16(cls->Value) == kDefaults[k].ContainerClass)
+        if (!walk.ByClass[k] && !containerClass.empty() && containerClass == kDefaults[k].ContainerClass)
             walk.ByClass[k] = id;
     }
     int count = 0;
@@ -201,9 +193,8 @@ PstPropertySet MessageProperties(libpff_item_t* message)
     libpff_item_get_identifier(message, &id, nullptr);
     PstProperty identifier;
     identifier.Key.Kind = PstKeyKind::Identifier;
-    identifier.Type = 0x0003;
-    identifier.Value = {static_cast<char>(id), static_cast<char>(id >> 8), static_cast<char>(id >> 16),
-                        static_cast<char>(id >> 24)};
+    identifier.Type = PtypInteger32;
+    PutLe(identifier.Value, id, 4);
     set.push_back(std::move(identifier));
     // Outlook often keeps only the RTF body: send it decompressed where no plain body exists.
     std::size_t size = 0;

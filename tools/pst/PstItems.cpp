@@ -1,6 +1,7 @@
 #include "PstItems.h"
 
 #include "outlook/standin/ItemSchema.h"
+#include "outlook/standin/LittleEndian.h"
 
 #include "model/CxDateTime.h"
 
@@ -12,20 +13,6 @@ namespace velmora::tools {
 namespace {
 
 using namespace outlook::standin;
-
-void Put(std::string& s, std::uint64_t v, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        s.push_back(static_cast<char>(v >> (8 * i)));
-}
-
-std::string Utf16(std::u16string_view text)
-{
-    std::string b;
-    for (char16_t c : text)
-        Put(b, c, 2);
-    return b;
-}
 
 PstKey KeyOf(const SchemaEntry& e)
 {
@@ -78,7 +65,7 @@ std::int64_t SecondsOf(double date, bool local)
 std::string FileTime(std::int64_t seconds)
 {
     std::string b;
-    Put(b, static_cast<std::uint64_t>(seconds + 11'644'473'600LL) * 10'000'000ULL, 8);
+    PutLe(b, static_cast<std::uint64_t>(seconds + 11'644'473'600LL) * 10'000'000ULL, 8);
     return b;
 }
 
@@ -113,17 +100,17 @@ PstItem& PstItem::Set(std::u16string_view name, std::u16string_view text)
             at = comma + 2;
         }
         std::string data;
-        Put(data, values.size(), 4);
+        PutLe(data, values.size(), 4);
         std::uint64_t offset = 4 + 4 * values.size();
         for (std::u16string_view v : values) {
-            Put(data, offset, 4);
+            PutLe(data, offset, 4);
             offset += v.size() * 2;
         }
         for (std::u16string_view v : values)
-            data += Utf16(v);
+            data += Utf16LeBytes(v);
         return Property({KeyOf(e), PtypMultipleString, data});
     }
-    return Property({KeyOf(e), PtypString, Utf16(text)});
+    return Property({KeyOf(e), PtypString, Utf16LeBytes(text)});
 }
 
 PstItem& PstItem::Set(std::u16string_view name, std::int32_t value)
@@ -136,16 +123,16 @@ PstItem& PstItem::Set(std::u16string_view name, std::int32_t value)
         const double fraction = value / 100.0;
         std::uint64_t bits = 0;
         std::memcpy(&bits, &fraction, sizeof bits);
-        Put(data, bits, 8);
+        PutLe(data, bits, 8);
         return Property({KeyOf(e), PtypFloating64, data});
     }
     default:
         // Outlook keeps the gender as a 16-bit integer.
         if (e.Kind == PstKeyKind::Tag && e.Tag == 0x3A4D) {
-            Put(data, static_cast<std::uint32_t>(value), 2);
+            PutLe(data, static_cast<std::uint32_t>(value), 2);
             return Property({KeyOf(e), PtypInteger16, data});
         }
-        Put(data, static_cast<std::uint32_t>(value), 4);
+        PutLe(data, static_cast<std::uint32_t>(value), 4);
         return Property({KeyOf(e), PtypInteger32, data});
     }
 }
@@ -158,13 +145,13 @@ PstItem& PstItem::SetDate(std::u16string_view name, double localDate)
 
 PstItem& PstItem::UserField(std::u16string_view name, std::u16string_view text)
 {
-    return Property(UserProperty(name, PtypString, Utf16(text)));
+    return Property(UserProperty(name, PtypString, Utf16LeBytes(text)));
 }
 
 PstItem& PstItem::UserField(std::u16string_view name, std::int32_t value)
 {
     std::string data;
-    Put(data, static_cast<std::uint32_t>(value), 4);
+    PutLe(data, static_cast<std::uint32_t>(value), 4);
     return Property(UserProperty(name, PtypInteger32, data));
 }
 
@@ -194,35 +181,35 @@ std::string RecurrenceBlob(const RecurrencePattern& p, bool appointment)
     default: break;
     }
     std::string b;
-    Put(b, 0x3004, 2);
-    Put(b, 0x3004, 2);
-    Put(b, frequency, 2);
-    Put(b, patternType, 2);
-    Put(b, 0, 2);  // Gregorian
-    Put(b, 0, 4);  // first date-time
-    Put(b, period, 4);
-    Put(b, 0, 4);  // sliding
+    PutLe(b, 0x3004, 2);
+    PutLe(b, 0x3004, 2);
+    PutLe(b, frequency, 2);
+    PutLe(b, patternType, 2);
+    PutLe(b, 0, 2);  // Gregorian
+    PutLe(b, 0, 4);  // first date-time
+    PutLe(b, period, 4);
+    PutLe(b, 0, 4);  // sliding
     if (patternType == 1 || patternType == 3)
-        Put(b, static_cast<std::uint32_t>(p.DayOfWeekMask), 4);
+        PutLe(b, static_cast<std::uint32_t>(p.DayOfWeekMask), 4);
     if (patternType == 2)
-        Put(b, static_cast<std::uint32_t>(p.DayOfMonth), 4);
+        PutLe(b, static_cast<std::uint32_t>(p.DayOfMonth), 4);
     if (patternType == 3)
-        Put(b, static_cast<std::uint32_t>(p.Instance), 4);
-    Put(b, p.NoEndDate ? 0x2023 : p.Occurrences > 0 ? 0x2022 : 0x2021, 4);
-    Put(b, static_cast<std::uint32_t>(p.Occurrences), 4);
-    Put(b, 0, 4);  // the week starts on Sunday
-    Put(b, 0, 4);  // no deleted instances
-    Put(b, 0, 4);  // no modified instances
-    Put(b, Minutes1601(p.PatternStartDate), 4);
-    Put(b, p.NoEndDate ? 0x5AE980DF : Minutes1601(p.PatternEndDate), 4);
+        PutLe(b, static_cast<std::uint32_t>(p.Instance), 4);
+    PutLe(b, p.NoEndDate ? 0x2023 : p.Occurrences > 0 ? 0x2022 : 0x2021, 4);
+    PutLe(b, static_cast<std::uint32_t>(p.Occurrences), 4);
+    PutLe(b, 0, 4);  // the week starts on Sunday
+    PutLe(b, 0, 4);  // no deleted instances
+    PutLe(b, 0, 4);  // no modified instances
+    PutLe(b, Minutes1601(p.PatternStartDate), 4);
+    PutLe(b, p.NoEndDate ? 0x5AE980DF : Minutes1601(p.PatternEndDate), 4);
     if (appointment) {
-        Put(b, 0x3006, 4);  // reader version 2
-        Put(b, 0x3009, 4);  // writer version 2
-        Put(b, 0, 4);       // start and end offsets of the occurrences
-        Put(b, 0, 4);
-        Put(b, 0, 2);       // no exceptions
-        Put(b, 0, 4);       // reserved blocks
-        Put(b, 0, 4);
+        PutLe(b, 0x3006, 4);  // reader version 2
+        PutLe(b, 0x3009, 4);  // writer version 2
+        PutLe(b, 0, 4);       // start and end offsets of the occurrences
+        PutLe(b, 0, 4);
+        PutLe(b, 0, 2);       // no exceptions
+        PutLe(b, 0, 4);       // reserved blocks
+        PutLe(b, 0, 4);
     }
     return b;
 }

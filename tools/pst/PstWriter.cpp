@@ -1,5 +1,7 @@
 #include "PstWriter.h"
 
+#include "outlook/standin/LittleEndian.h"
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -14,6 +16,9 @@ const std::string kPstRecordKey = "VelmoraPstStore1";
 namespace {
 
 using outlook::standin::Guid;
+using outlook::standin::PutLe;
+using outlook::standin::SetLe;
+using outlook::standin::Utf16LeBytes;
 using outlook::standin::PstKey;
 using outlook::standin::PstKeyKind;
 
@@ -34,28 +39,10 @@ constexpr std::uint32_t kNidMessageStore = 0x21, kNidNameToIdMap = 0x61, kNidRoo
 // Property types and tags of the store's own properties.
 constexpr std::uint16_t kInt16 = 0x0002, kInt32 = 0x0003, kBool = 0x000B, kUnicode = 0x001F, kBinary = 0x0102;
 
-void Put8(std::string& s, std::uint8_t v) { s.push_back(static_cast<char>(v)); }
-void Put16(std::string& s, std::uint16_t v) { Put8(s, static_cast<std::uint8_t>(v)), Put8(s, static_cast<std::uint8_t>(v >> 8)); }
-void Put32(std::string& s, std::uint32_t v) { Put16(s, static_cast<std::uint16_t>(v)), Put16(s, static_cast<std::uint16_t>(v >> 16)); }
-void Put64(std::string& s, std::uint64_t v) { Put32(s, static_cast<std::uint32_t>(v)), Put32(s, static_cast<std::uint32_t>(v >> 32)); }
-void Set16(std::string& s, std::size_t at, std::uint16_t v)
-{
-    s[at] = static_cast<char>(v);
-    s[at + 1] = static_cast<char>(v >> 8);
-}
-void Set32(std::string& s, std::size_t at, std::uint32_t v)
-{
-    Set16(s, at, static_cast<std::uint16_t>(v));
-    Set16(s, at + 2, static_cast<std::uint16_t>(v >> 16));
-}
-
-std::string Utf16(std::u16string_view text)
-{
-    std::string bytes;
-    for (char16_t c : text)
-        Put16(bytes, static_cast<std::uint16_t>(c));
-    return bytes;
-}
+void Put8(std::string& s, std::uint8_t v) { PutLe(s, v, 1); }
+void Put16(std::string& s, std::uint16_t v) { PutLe(s, v, 2); }
+void Put32(std::string& s, std::uint32_t v) { PutLe(s, v, 4); }
+void Put64(std::string& s, std::uint64_t v) { PutLe(s, v, 8); }
 
 // The file's CRC: CRC-32 (polynomial 0xEDB88320) started at 0 and not inverted.
 std::uint32_t Crc(std::string_view data)
@@ -143,7 +130,7 @@ public:
                     Put64(x, level[at + i].first);
                     total += level[at + i].second;
                 }
-                Set32(x, 4, total);
+                SetLe(x, 4, total, 4);
                 up.emplace_back(Block(x, true), total);
             }
             level = std::move(up);
@@ -314,8 +301,8 @@ private:
         Put64(h, mNextBid);
         Put32(h, 0);
         h.append(36, '\0');
-        Set32(h, 4, Crc(std::string_view(h).substr(8, 471)));
-        Set32(h, 524, Crc(std::string_view(h).substr(8, 516)));
+        SetLe(h, 4, Crc(std::string_view(h).substr(8, 471)), 4);
+        SetLe(h, 524, Crc(std::string_view(h).substr(8, 516)), 4);
         mFile.replace(0, h.size(), h);
     }
 
@@ -353,7 +340,7 @@ public:
             if (i == 0) {
                 s[2] = static_cast<char>(0xEC);
                 s[3] = static_cast<char>(mClient);
-                Set32(s, 4, userRoot);
+                SetLe(s, 4, userRoot, 4);
             }
             std::vector<std::uint16_t> offsets;
             for (const std::string& a : b.Allocs) {
@@ -363,7 +350,7 @@ public:
             offsets.push_back(static_cast<std::uint16_t>(s.size()));
             if (s.size() % 2 != 0)
                 s.push_back('\0');
-            Set16(s, 0, static_cast<std::uint16_t>(s.size()));
+            SetLe(s, 0, s.size(), 2);
             Put16(s, static_cast<std::uint16_t>(b.Allocs.size()));
             Put16(s, 0);
             for (std::uint16_t o : offsets)
@@ -535,7 +522,7 @@ NodeData TableContext(Ndb& ndb, const std::vector<std::uint32_t>& rowIds)
 
 StoredValue Unicode(std::uint16_t id, std::u16string_view text)
 {
-    return {id, kUnicode, Utf16(text)};
+    return {id, kUnicode, Utf16LeBytes(text)};
 }
 
 StoredValue Int32(std::uint16_t id, std::uint32_t value)
@@ -592,7 +579,7 @@ public:
             if (named) {
                 Put32(entries, static_cast<std::uint32_t>(strings.size()));
                 Put32(strings, static_cast<std::uint32_t>(k.Name.size() * 2));
-                strings += Utf16(k.Name);
+                strings += Utf16LeBytes(k.Name);
                 strings.resize((strings.size() + 3) / 4 * 4, '\0');
             } else {
                 Put32(entries, k.Number);

@@ -1,5 +1,7 @@
 #include "ItemSchema.h"
 
+#include "LittleEndian.h"
+
 #include "model/CxDateTime.h"
 #include "platform/CodePage.h"
 #include "RtfText.h"
@@ -176,14 +178,6 @@ constexpr SchemaEntry kNote[] = {
 constexpr SchemaEntry kAppointmentRecurrence = N(u"AppointmentRecur", PSETID_Appointment, 0x8216, ValueAs::Text);
 constexpr SchemaEntry kTaskRecurrence = N(u"TaskRecurrence", PSETID_Task, 0x8116, ValueAs::Text);
 
-std::uint64_t Le(std::string_view bytes)
-{
-    std::uint64_t v = 0;
-    for (std::size_t i = 0; i < bytes.size() && i < 8; ++i)
-        v |= static_cast<std::uint64_t>(static_cast<std::uint8_t>(bytes[i])) << (8 * i);
-    return v;
-}
-
 // A FILETIME (100 ns since 1601, UTC) as seconds since 1970; false outside what dates can hold.
 bool UnixSeconds(const std::string& value, std::int64_t& seconds)
 {
@@ -191,7 +185,7 @@ bool UnixSeconds(const std::string& value, std::int64_t& seconds)
         return false;
     constexpr std::uint64_t kTicksPerSecond = 10'000'000;
     constexpr std::int64_t k1601To1970 = 11'644'473'600;
-    seconds = static_cast<std::int64_t>(Le(value) / kTicksPerSecond) - k1601To1970;
+    seconds = static_cast<std::int64_t>(LeValue(value) / kTicksPerSecond) - k1601To1970;
     // Years 1601 to 9999 only.
     return seconds < 253'402'300'800;
 }
@@ -223,13 +217,13 @@ Variant KeywordsValue(const PstProperty& p)
     const std::string_view data = p.Value;
     if (data.size() < 4)
         return {};
-    const std::uint64_t count = Le(data.substr(0, 4));
+    const std::uint64_t count = LeValue(data.substr(0, 4));
     if (count > (data.size() - 4) / 4)
         return {};
     std::u16string joined;
     for (std::uint64_t i = 0; i < count; ++i) {
-        const std::uint64_t begin = Le(data.substr(4 + 4 * i, 4));
-        const std::uint64_t end = i + 1 < count ? Le(data.substr(8 + 4 * i, 4)) : data.size();
+        const std::uint64_t begin = LeValue(data.substr(4 + 4 * i, 4));
+        const std::uint64_t end = i + 1 < count ? LeValue(data.substr(8 + 4 * i, 4)) : data.size();
         if (begin > end || end > data.size())
             return {};
         if (!joined.empty())
@@ -321,9 +315,7 @@ std::u16string TextOf(std::uint16_t type, std::string_view value)
 {
     std::u16string text;
     if (type == PtypString) {
-        for (std::size_t i = 0; i + 1 < value.size(); i += 2)
-            text.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(value[i]) |
-                                                 (static_cast<std::uint8_t>(value[i + 1]) << 8)));
+        text = Utf16LeText(value);
     } else if (type == PtypString8) {
         text = platform::ToWide(value);
     }
@@ -395,18 +387,18 @@ Variant ValueOf(const SchemaEntry& e, const PstPropertySet& item, const ItemCont
     }
     case ValueAs::Long:
         if (p->Type == PtypInteger16 && p->Value.size() >= 2)
-            return Variant::I4(static_cast<std::int16_t>(Le(std::string_view(p->Value).substr(0, 2))));
+            return Variant::I4(static_cast<std::int16_t>(LeValue(std::string_view(p->Value).substr(0, 2))));
         if (p->Type == PtypInteger32 && p->Value.size() >= 4)
-            return Variant::I4(static_cast<std::int32_t>(Le(std::string_view(p->Value).substr(0, 4))));
+            return Variant::I4(static_cast<std::int32_t>(LeValue(std::string_view(p->Value).substr(0, 4))));
         return {};
     case ValueAs::Bool:
-        return p->Type == PtypBoolean && !p->Value.empty() ? Variant::Bool(Le(p->Value) != 0) : Variant{};
+        return p->Type == PtypBoolean && !p->Value.empty() ? Variant::Bool(LeValue(p->Value) != 0) : Variant{};
     case ValueAs::LocalTime: return DateValue(*p, true);
     case ValueAs::FloatingDate: return DateValue(*p, false);
     case ValueAs::Percent: {
         if (p->Type != PtypFloating64 || p->Value.size() != 8)
             return {};
-        const std::uint64_t bits = Le(p->Value);
+        const std::uint64_t bits = LeValue(p->Value);
         double fraction = 0;
         std::memcpy(&fraction, &bits, sizeof fraction);
         return std::isfinite(fraction) && fraction >= 0 && fraction <= 1

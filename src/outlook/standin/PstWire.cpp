@@ -1,5 +1,7 @@
 #include "PstWire.h"
 
+#include "LittleEndian.h"
+
 #include <cstring>
 
 namespace velmora::outlook::standin {
@@ -11,17 +13,9 @@ constexpr std::uint8_t kVersion = 1;
 class Writer {
 public:
     void Bytes(std::string_view bytes) { mOut.append(bytes); }
-    void U8(std::uint8_t v) { mOut.push_back(static_cast<char>(v)); }
-    void U16(std::uint16_t v)
-    {
-        U8(static_cast<std::uint8_t>(v));
-        U8(static_cast<std::uint8_t>(v >> 8));
-    }
-    void U32(std::uint32_t v)
-    {
-        U16(static_cast<std::uint16_t>(v));
-        U16(static_cast<std::uint16_t>(v >> 16));
-    }
+    void U8(std::uint8_t v) { PutLe(mOut, v, 1); }
+    void U16(std::uint16_t v) { PutLe(mOut, v, 2); }
+    void U32(std::uint32_t v) { PutLe(mOut, v, 4); }
     void Counted(std::string_view bytes)
     {
         U32(static_cast<std::uint32_t>(bytes.size()));
@@ -44,13 +38,10 @@ void WriteSet(Writer& w, const PstPropertySet& set)
             w.Bytes({reinterpret_cast<const char*>(p.Key.Set.data()), p.Key.Set.size()});
             w.U32(p.Key.Number);
             break;
-        case PstKeyKind::NamedString: {
+        case PstKeyKind::NamedString:
             w.Bytes({reinterpret_cast<const char*>(p.Key.Set.data()), p.Key.Set.size()});
-            w.U32(static_cast<std::uint32_t>(p.Key.Name.size() * 2));
-            for (char16_t c : p.Key.Name)
-                w.U16(static_cast<std::uint16_t>(c));
+            w.Counted(Utf16LeBytes(p.Key.Name));
             break;
-        }
         case PstKeyKind::RtfText:
         case PstKeyKind::Identifier: break;
         }
@@ -59,56 +50,7 @@ void WriteSet(Writer& w, const PstPropertySet& set)
     }
 }
 
-// Reads from the answer, failing (for good) at the first read past its end.
-class Reader {
-public:
-    explicit Reader(std::string_view bytes) : mBytes(bytes) {}
-
-    bool Ok() const { return mOk; }
-    std::size_t Left() const { return mBytes.size() - mPos; }
-
-    std::string_view Bytes(std::size_t n)
-    {
-        if (!mOk || n > Left()) {
-            mOk = false;
-            return {};
-        }
-        const std::string_view out = mBytes.substr(mPos, n);
-        mPos += n;
-        return out;
-    }
-    std::uint8_t U8()
-    {
-        const std::string_view b = Bytes(1);
-        return b.empty() ? 0 : static_cast<std::uint8_t>(b[0]);
-    }
-    std::uint16_t U16()
-    {
-        const std::uint16_t low = U8();
-        return static_cast<std::uint16_t>(low | (U8() << 8));
-    }
-    std::uint32_t U32()
-    {
-        const std::uint32_t low = U16();
-        return low | (static_cast<std::uint32_t>(U16()) << 16);
-    }
-    std::string_view Counted() { return Bytes(U32()); }
-    // A count of entries each at least `minimum` bytes long, refused when the bytes left
-    // cannot hold them.
-    bool Count(std::uint32_t& n, std::size_t minimum)
-    {
-        n = U32();
-        if (mOk && n > Left() / minimum)
-            mOk = false;
-        return mOk;
-    }
-    void Fail() { mOk = false; }
-
-private:
-    std::string_view mBytes;
-    std::size_t mPos = 0;
-    bool mOk = true;
-};
+using Reader = ByteReader;
 
 void ReadGuid(Reader& r, Guid& guid)
 {
@@ -136,9 +78,7 @@ bool ReadSet(Reader& r, PstPropertySet& set)
             const std::string_view name = r.Counted();
             if (name.size() % 2 != 0)
                 r.Fail();
-            for (std::size_t i = 0; r.Ok() && i + 1 < name.size(); i += 2)
-                p.Key.Name.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(name[i]) |
-                                                           (static_cast<std::uint8_t>(name[i + 1]) << 8)));
+            p.Key.Name = Utf16LeText(name);
             break;
         }
         case static_cast<std::uint8_t>(PstKeyKind::RtfText):

@@ -1,5 +1,7 @@
 #include "RecurrenceBlob.h"
 
+#include "LittleEndian.h"
+
 #include "model/CxDateTime.h"
 
 namespace velmora::outlook::standin {
@@ -9,40 +11,6 @@ constexpr std::uint16_t kVersion = 0x3004;
 constexpr std::uint16_t kDaily = 0x200A, kWeekly = 0x200B, kMonthly = 0x200C, kYearly = 0x200D;
 constexpr std::uint32_t kEndByDate = 0x2021, kEndAfterCount = 0x2022, kNeverEnd = 0x2023, kNeverEndOld = 0xFFFFFFFF;
 constexpr std::uint32_t kMinutesPerDay = 1440;
-
-class Bytes {
-public:
-    explicit Bytes(std::string_view data) : mData(data) {}
-    bool Ok() const { return mOk; }
-    std::size_t Left() const { return mOk ? mData.size() - mPos : 0; }
-    std::uint32_t Read(std::size_t width)
-    {
-        if (!mOk || width > mData.size() - mPos) {
-            mOk = false;
-            return 0;
-        }
-        std::uint32_t v = 0;
-        for (std::size_t i = 0; i < width; ++i)
-            v |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(mData[mPos + i])) << (8 * i);
-        mPos += width;
-        return v;
-    }
-    std::uint16_t U16() { return static_cast<std::uint16_t>(Read(2)); }
-    std::uint32_t U32() { return Read(4); }
-    // Skips `count` 4-byte dates, refusing a count the bytes left cannot hold.
-    void SkipDates(std::uint32_t count)
-    {
-        if (count > Left() / 4)
-            mOk = false;
-        else
-            mPos += std::size_t{count} * 4;
-    }
-
-private:
-    std::string_view mData;
-    std::size_t mPos = 0;
-    bool mOk = true;
-};
 
 // Minutes since 1601 as the automation date of that local moment; 0 when out of range.
 double DateOfMinutes(std::uint32_t minutes)
@@ -58,7 +26,7 @@ double DateOfMinutes(std::uint32_t minutes)
 bool DecodeRecurrenceBlob(std::string_view blob, RecurrencePattern& pattern)
 {
     pattern = RecurrencePattern{};
-    Bytes b(blob);
+    ByteReader b(blob);
     if (b.U16() != kVersion || b.U16() != kVersion)
         return false;
     const std::uint16_t frequency = b.U16();
@@ -83,8 +51,8 @@ bool DecodeRecurrenceBlob(std::string_view blob, RecurrencePattern& pattern)
     const std::uint32_t endType = b.U32();
     const std::uint32_t occurrences = b.U32();
     b.U32();  // first day of week
-    b.SkipDates(b.U32());  // deleted instances
-    b.SkipDates(b.U32());  // modified instances
+    b.Skip(std::size_t{b.U32()} * 4);  // deleted instances, 4 bytes each
+    b.Skip(std::size_t{b.U32()} * 4);  // modified instances
     const std::uint32_t start = b.U32();
     const std::uint32_t end = b.U32();
     if (!b.Ok() || mask > 0x7F || day > 31 || instance > 5 || period > 999 * kMinutesPerDay)
