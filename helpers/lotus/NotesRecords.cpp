@@ -145,15 +145,10 @@ const struct {
     {{"Anniversary"}, [](LNContactRec& r, const std::string& v) { r.Anniversary = ParseNotesDate(v); }},
 };
 
-bool SameItem(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && platform::UpperAscii(a) == platform::UpperAscii(b);
-}
-
 // Items Notes keeps for itself: "$" items and the form's name.
 bool IsSystemItem(std::string_view name)
 {
-    return name.empty() || name.front() == '$' || SameItem(name, "Form") || SameItem(name, "Type");
+    return name.empty() || name.front() == '$' || platform::EqualsNoCase(name, "Form") || platform::EqualsNoCase(name, "Type");
 }
 
 // --- iCalendar -------------------------------------------------------------------------------
@@ -489,10 +484,13 @@ LNContactRec ContactOf(const NotesDocument& document)
         const std::string value = platform::Utf8ToAnsi(utf8);
         bool placed = IsSystemItem(name);
         for (const auto& item : kContactItems) {
+            if (placed)
+                break;
             for (std::string_view known : item.Names)
-                if (!placed && SameItem(name, known)) {
+                if (platform::EqualsNoCase(name, known)) {
                     item.Set(r, value);
                     placed = true;
+                    break;
                 }
         }
         if (!placed && custom < r.CustomValues.size() && !value.empty()) {

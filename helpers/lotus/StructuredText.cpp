@@ -55,7 +55,7 @@ bool Number(std::string_view s, std::size_t& at, int maxDigits, int& value)
 const std::string* NotesDocument::Find(std::string_view name) const
 {
     for (const auto& [item, value] : Items)
-        if (platform::UpperAscii(item) == platform::UpperAscii(name))
+        if (platform::EqualsNoCase(item, name))
             return &value;
     return nullptr;
 }

@@ -1,5 +1,6 @@
 #include "AppDetection.h"
 
+#include "AsciiCase.h"
 #include "Folders.h"
 #include "PeVersion.h"
 #include "WindowsPath.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,12 @@ inline std::string UpperAscii(std::string_view text)
     for (char& c : upper)
         c = UpperAscii(c);
     return upper;
+}
+
+// True when the two names are equal ignoring the case of ASCII letters, as Windows compares names.
+inline bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 }  // namespace velmora::platform

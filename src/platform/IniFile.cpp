@@ -2,7 +2,6 @@
 
 #include "AsciiCase.h"
 #include "AtomicFile.h"
-#include "WindowsPath.h"
 
 #include <climits>
 #include <fstream>

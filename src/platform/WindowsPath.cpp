@@ -43,11 +43,6 @@ std::optional<std::string> DriveFolder(char letter)
 
 }  // namespace
 
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
 std::optional<std::string> FindNameNoCase(const std::string& folder, std::string_view name)
 {
     if (name.empty())

@@ -8,9 +8,6 @@ namespace velmora::platform {
 
 // Windows paths found in registry values, settings and copied data folders, made usable on Linux.
 
-// True when the two names are equal ignoring the case of ASCII letters, as Windows compares names.
-bool EqualsNoCase(std::string_view a, std::string_view b);
-
 // The entry of `folder` named `name` without regard to case: the exact name when it exists,
 // else the first matching entry in name order. Returns the joined path, or nothing.
 std::optional<std::string> FindNameNoCase(const std::string& folder, std::string_view name);

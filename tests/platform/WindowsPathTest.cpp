@@ -1,3 +1,4 @@
+#include "platform/AsciiCase.h"
 #include "platform/WindowsPath.h"
 
 #include "support/WineDrive.h"
