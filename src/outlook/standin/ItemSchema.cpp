@@ -1,16 +1,18 @@
 #include "ItemSchema.h"
 
 #include "LittleEndian.h"
-
 #include "model/CxDateTime.h"
 #include "platform/CodePage.h"
 #include "RtfText.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <ctime>
 #include <iterator>
 #include <span>
+#include <unordered_map>
 
 namespace velmora::outlook::standin {
 namespace {
@@ -252,6 +254,19 @@ std::span<const SchemaEntry> KindSchema(PstFolderKind kind)
     return {};
 }
 
+char16_t LowerLetter(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+std::u16string LowerName(std::u16string_view name)
+{
+    std::u16string lower(name);
+    for (char16_t& c : lower)
+        c = LowerLetter(c);
+    return lower;
+}
+
 }  // namespace
 
 const SchemaEntry* SchemaEntryAt(PstFolderKind kind, std::size_t index)
@@ -265,13 +280,22 @@ const SchemaEntry* SchemaEntryAt(PstFolderKind kind, std::size_t index)
 
 std::optional<std::size_t> SchemaIndexOf(PstFolderKind kind, std::u16string_view name)
 {
-    for (std::size_t i = 0;; ++i) {
-        const SchemaEntry* e = SchemaEntryAt(kind, i);
-        if (e == nullptr)
-            return std::nullopt;
-        if (SameName(e->Name, name))
-            return i;
-    }
+    // Every property read asks for its name: each kind's names are indexed once, by their
+    // lower-case form (the first entry of a name wins).
+    using NameIndex = std::unordered_map<std::u16string, std::size_t>;
+    static const std::array<NameIndex, 4> kIndexes = [] {
+        std::array<NameIndex, 4> indexes;
+        for (const PstFolderKind k : {PstFolderKind::Contacts, PstFolderKind::Calendar, PstFolderKind::Tasks,
+                                      PstFolderKind::Notes})
+            for (std::size_t i = 0; const SchemaEntry* e = SchemaEntryAt(k, i); ++i)
+                indexes[static_cast<std::size_t>(k) - 1].emplace(LowerName(e->Name), i);
+        return indexes;
+    }();
+    const std::size_t slot = static_cast<std::size_t>(kind) - 1;
+    if (slot >= kIndexes.size())
+        return std::nullopt;
+    const auto found = kIndexes[slot].find(LowerName(name));
+    return found == kIndexes[slot].end() ? std::nullopt : std::optional<std::size_t>(found->second);
 }
 
 const SchemaEntry* RecurrenceBlobOf(PstFolderKind kind)
@@ -296,14 +320,7 @@ std::u16string HexText(std::string_view bytes)
 
 bool SameName(std::u16string_view a, std::u16string_view b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
+    return std::ranges::equal(a, b, [](char16_t x, char16_t y) { return LowerLetter(x) == LowerLetter(y); });
 }
 
 std::u16string TextOf(const PstProperty& p)
