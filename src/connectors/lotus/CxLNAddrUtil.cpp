@@ -137,23 +137,16 @@ model::CommAddrRec ToCommon(const LNContactRec& r, const std::array<int, 10>& ma
     return c;
 }
 
-CxLNAddrUtil::CxLNAddrUtil() : CxLNBaseUtil(lotus::kLNAddr) {}
+CxLNAddrUtil::CxLNAddrUtil() : CxLNRecordsUtil(lotus::kLNAddr) {}
 
 void CxLNAddrUtil::AddDatabaseParam(ParamParser& params) const
 {
     params.SetParam(lotus::kLNParamAddressBook, ParamParser::kText, AddressBook.view());
 }
 
-void CxLNAddrUtil::Clear()
-{
-    mManager.Clear();
-    mRecords.clear();
-}
-
 bool CxLNAddrUtil::Load()
 {
-    Clear();
-    return LoadRecords(kTexts, mRecords, mManager, [this](const LNContactRec& raw) { return ToCommon(raw, mMappedKeys); });
+    return LoadRecords(kTexts, [this](const LNContactRec& raw) { return ToCommon(raw, mMappedKeys); });
 }
 
 bool CxLNAddrUtil::SetMappedField(std::size_t slot, int key)

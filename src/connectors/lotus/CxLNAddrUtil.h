@@ -7,7 +7,6 @@
 #include "model/SourceField.h"
 
 #include <array>
-#include <deque>
 #include <span>
 
 namespace velmora::connectors {
@@ -23,18 +22,13 @@ std::span<const LNField> LNFieldTable();
 model::CommAddrRec ToCommon(const LNContactRec& record, const std::array<int, 10>& mappedKeys);
 
 // The contacts of a Lotus Notes address book, through the helper Corvane.NotesAddr.
-class CxLNAddrUtil final : public CxLNBaseUtil {
+class CxLNAddrUtil final : public CxLNRecordsUtil<LNContactRec, model::CommAddrMgr> {
 public:
     CxLNAddrUtil();
 
     model::Text<260> AddressBook;
 
     bool Load() override;
-    // Frees the records; the exchange files stay.
-    void Clear() override;
-
-    model::CommAddrMgr& Manager() { return mManager; }
-
     // Slot 0-9 of the custom-field mapping; false above 9.
     bool SetMappedField(std::size_t slot, int key);
 
@@ -46,8 +40,6 @@ public:
 private:
     void AddDatabaseParam(ParamParser& params) const override;
 
-    std::deque<LNContactRec> mRecords;
-    model::CommAddrMgr mManager;
     std::array<int, 10> mMappedKeys{};
 };
 

@@ -30,9 +30,8 @@ struct LNLoadTexts {
     const char* Failed;      // null: no entry
 };
 
-// The base of the four Lotus Notes connectors: the database, the ID file, the Lotus Notes
-// parameter table, and the load of a data file of raw records into a common manager (the raw
-// records are kept, and attached to the common ones).
+// The base of the four Lotus Notes connectors: the database, the ID file and the Lotus Notes
+// parameter table.
 class CxLNBaseUtil : public HelperConnector {
 public:
     model::Text<256> DatabaseName;  // the calendar, to-do or notebook database as the user gave it
@@ -49,13 +48,33 @@ protected:
     // without one, in our program folder.
     bool RunLoadHelper();
 
+    static constexpr const char* kUnit = "CxLNCommon";
+};
+
+// A Lotus Notes connector of one kind of record: the raw records as the helper sent them and
+// the common manager whose records point at them.
+template <class Raw, class Mgr>
+class CxLNRecordsUtil : public CxLNBaseUtil {
+public:
+    // Frees the records; the exchange files stay.
+    void Clear() override
+    {
+        mManager.Clear();
+        mRecords.clear();
+    }
+    Mgr& Manager() { return mManager; }
+
+protected:
+    using CxLNBaseUtil::CxLNBaseUtil;
+
     // Runs the helper and reads its data file: per raw record `convert(raw)` gives the common
-    // record, stored in `manager` with the kept raw record attached. A file that ends inside its
-    // records fails the load and keeps nothing.
-    template <class Raw, class Manager, class Convert>
-    bool LoadRecords(const LNLoadTexts& texts, std::deque<Raw>& kept, Manager& manager, Convert convert)
+    // record, stored in the manager with the kept raw record attached. A file that ends inside
+    // its records fails the load and keeps nothing.
+    template <class Convert>
+    bool LoadRecords(const LNLoadTexts& texts, Convert convert)
     {
         using diagnostics::CxDebugUtil;
+        Clear();
         if (texts.Start != nullptr)
             VL_LOG(CxDebugUtil::kInfo, kUnit, "%s", texts.Start);
         bool loaded = RunLoadHelper();
@@ -71,19 +90,18 @@ protected:
                 },
                 [&](Raw&& raw) {
                     const auto common = convert(raw);
-                    auto* stored = manager.Add(&common);
+                    auto* stored = mManager.Add(&common);
                     if (stored == nullptr)
                         return false;
-                    kept.push_back(std::move(raw));
-                    stored->SourceData.PointAt(&kept.back());
+                    mRecords.push_back(std::move(raw));
+                    stored->SourceData.PointAt(&mRecords.back());
                     return true;
                 });
             if (result == DataFileResult::CannotOpen)
                 VL_LOG(CxDebugUtil::kError, kUnit, texts.OpenFailed, path.c_str());
             loaded = result == DataFileResult::Ok;
             if (!loaded) {
-                manager.Clear();
-                kept.clear();
+                Clear();
                 SetDataFileError(result, path);
             } else if (texts.FileDone != nullptr) {
                 VL_LOG(CxDebugUtil::kInfo, kUnit, "%s", texts.FileDone);
@@ -96,7 +114,9 @@ protected:
         return loaded;
     }
 
-    static constexpr const char* kUnit = "CxLNCommon";
+private:
+    std::deque<Raw> mRecords;
+    Mgr mManager;
 };
 
 }  // namespace velmora::connectors

@@ -127,45 +127,24 @@ model::CommNoteRec ToCommon(const LNNotebookRec& r)
     return c;
 }
 
-CxLNDateUtil::CxLNDateUtil() : CxLNBaseUtil(lotus::kLNDate) {}
-CxLNTaskUtil::CxLNTaskUtil() : CxLNBaseUtil(lotus::kLNTask) {}
-CxLNNoteUtil::CxLNNoteUtil() : CxLNBaseUtil(lotus::kLNNote) {}
-
-void CxLNDateUtil::Clear()
-{
-    mManager.Clear();
-    mRecords.clear();
-}
-
-void CxLNTaskUtil::Clear()
-{
-    mManager.Clear();
-    mRecords.clear();
-}
-
-void CxLNNoteUtil::Clear()
-{
-    mManager.Clear();
-    mRecords.clear();
-}
+CxLNDateUtil::CxLNDateUtil() : CxLNRecordsUtil(lotus::kLNDate) {}
+CxLNTaskUtil::CxLNTaskUtil() : CxLNRecordsUtil(lotus::kLNTask) {}
+CxLNNoteUtil::CxLNNoteUtil() : CxLNRecordsUtil(lotus::kLNNote) {}
 
 bool CxLNDateUtil::Load()
 {
-    Clear();
-    return LoadRecords(kDateTexts, mRecords, mManager, [](const LNEventRec& raw) { return ToCommon(raw); });
+    return LoadRecords(kDateTexts, [](const LNEventRec& raw) { return ToCommon(raw); });
 }
 
 bool CxLNTaskUtil::Load()
 {
-    Clear();
     const double now = model::CxDateTime().VariantTime();
-    return LoadRecords(kTaskTexts, mRecords, mManager, [now](const LNTodoRec& raw) { return ToCommon(raw, now); });
+    return LoadRecords(kTaskTexts, [now](const LNTodoRec& raw) { return ToCommon(raw, now); });
 }
 
 bool CxLNNoteUtil::Load()
 {
-    Clear();
-    return LoadRecords(kNoteTexts, mRecords, mManager, [](const LNNotebookRec& raw) { return ToCommon(raw); });
+    return LoadRecords(kNoteTexts, [](const LNNotebookRec& raw) { return ToCommon(raw); });
 }
 
 }  // namespace velmora::connectors

@@ -8,7 +8,6 @@
 #include "model/CommTaskMgr.h"
 
 #include <ctime>
-#include <deque>
 
 namespace velmora::connectors {
 
@@ -18,42 +17,24 @@ model::CommTaskRec ToCommon(const LNTodoRec& record, double now);
 model::CommNoteRec ToCommon(const LNNotebookRec& record);
 
 // The calendar entries of a Lotus Notes mail database, through Corvane.NotesDate.
-class CxLNDateUtil final : public CxLNBaseUtil {
+class CxLNDateUtil final : public CxLNRecordsUtil<LNEventRec, model::CommDateMgr> {
 public:
     CxLNDateUtil();
     bool Load() override;
-    void Clear() override;
-    model::CommDateMgr& Manager() { return mManager; }
-
-private:
-    std::deque<LNEventRec> mRecords;
-    model::CommDateMgr mManager;
 };
 
 // The to-dos of a Lotus Notes mail database, through Corvane.NotesTask.
-class CxLNTaskUtil final : public CxLNBaseUtil {
+class CxLNTaskUtil final : public CxLNRecordsUtil<LNTodoRec, model::CommTaskMgr> {
 public:
     CxLNTaskUtil();
     bool Load() override;
-    void Clear() override;
-    model::CommTaskMgr& Manager() { return mManager; }
-
-private:
-    std::deque<LNTodoRec> mRecords;
-    model::CommTaskMgr mManager;
 };
 
 // The documents of a Lotus Notes notebook, through Corvane.NotesNote.
-class CxLNNoteUtil final : public CxLNBaseUtil {
+class CxLNNoteUtil final : public CxLNRecordsUtil<LNNotebookRec, model::CommNoteMgr> {
 public:
     CxLNNoteUtil();
     bool Load() override;
-    void Clear() override;
-    model::CommNoteMgr& Manager() { return mManager; }
-
-private:
-    std::deque<LNNotebookRec> mRecords;
-    model::CommNoteMgr mManager;
 };
 
 }  // namespace velmora::connectors
