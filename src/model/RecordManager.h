@@ -5,6 +5,7 @@
 #include "RecordTypes.h"
 #include "TextCompare.h"
 
+#include <algorithm>
 #include <memory>
 #include <new>
 #include <vector>
@@ -144,6 +145,26 @@ public:
     // list counts as not equal.
     bool KeysEqual(const Rec& a, const Rec& b) const { return ListEqual(a, b, mKeyFields); }
     bool ComparedEqual(const Rec& a, const Rec& b) const { return ListEqual(a, b, mCompareFields); }
+
+    // The compared fields on which two records differ, each once, in list order: the same rule
+    // that marks a record Different, so a record marked so has at least one.
+    std::vector<int> DifferingFields(const Rec& a, const Rec& b) const
+    {
+        std::vector<int> ids;
+        for (const int id : mCompareFields) {
+            if (!FieldEqual(a, b, id) && std::find(ids.begin(), ids.end(), id) == ids.end())
+                ids.push_back(id);
+        }
+        return ids;
+    }
+
+    // The stored record as merging `incoming` into it leaves it.
+    Rec Merged(const Rec& stored, const Rec& incoming) const
+    {
+        Rec merged = stored;
+        Merge(merged, incoming);
+        return merged;
+    }
 
 protected:
     RecordManager(std::vector<int> keyFields, std::vector<int> compareFields, bool clearFoundFirst)
