@@ -1,10 +1,11 @@
 // velmora-batch: one whole migration without windows, exactly as the wizard runs it, configured
 // by the settings file of the data folder (VLACT.ini).
 //
-//   velmora-batch [--select diff|all|none] [--dry-run]
+//   velmora-batch [--select diff|all|none] [--dry-run] [--explain]
 //
 // Prints every loaded source record with its mark, whether it is selected, and the preview
-// columns (tab-separated), migrates the selected records unless --dry-run, and prints the finish
+// columns (tab-separated); with --explain, under each Different record, every compared field
+// that differs from ACT!: its label, the value in ACT! and the value the migration writes. Migrates the selected records unless --dry-run, and prints the finish
 // page's counts. Messages the wizard shows in boxes go to standard error. Exit status 0 on
 // success, 1 on failure, 2 for wrong arguments.
 #include "core/AppCommon.h"
@@ -13,6 +14,7 @@
 #include "core/MigrationLock.h"
 #include "core/PreviewColumns.h"
 #include "core/SessionManagers.h"
+#include "core/detail/RecordDifferences.h"
 
 #include "palm/PalmUsers.h"
 #include "platform/CodePage.h"
@@ -37,7 +39,7 @@ const char* MarkOf(std::int32_t status)
 
 // Lists a data type's source records and fills its selection list the way the preview page does.
 template <class Manager, class Record>
-void Preview(const char* title, Manager* manager, model::CxList<Record>& selected, Selection selection)
+void Preview(const char* title, Manager* manager, model::CxList<Record>& selected, Selection selection, Session* explain)
 {
     if (manager == nullptr)
         return;
@@ -51,12 +53,18 @@ void Preview(const char* title, Manager* manager, model::CxList<Record>& selecte
         for (const std::string& column : PreviewColumns(*record))
             line += "\t" + platform::AnsiToUtf8(column);
         std::printf("%s\n", line.c_str());
+        if (explain == nullptr)
+            continue;
+        for (const model::FieldDifference& difference : DifferencesOf(*explain, *record)) {
+            std::printf("\t\t%s\tin ACT!: %s\twrites: %s\n", difference.Label.c_str(),
+                        platform::AnsiToUtf8(difference.InAct).c_str(), platform::AnsiToUtf8(difference.Written).c_str());
+        }
     }
 }
 
 int Usage()
 {
-    std::fputs("usage: velmora-batch [--select diff|all|none] [--dry-run]\n", stderr);
+    std::fputs("usage: velmora-batch [--select diff|all|none] [--dry-run] [--explain]\n", stderr);
     return 2;
 }
 
@@ -67,9 +75,12 @@ int main(int argc, char** argv)
     platform::ReportFileSizeLimitAsError();
     Selection selection = Selection::Diff;
     bool dryRun = false;
+    bool explain = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--dry-run") == 0) {
             dryRun = true;
+        } else if (std::strcmp(argv[i], "--explain") == 0) {
+            explain = true;
         } else if (std::strcmp(argv[i], "--select") == 0 && i + 1 < argc) {
             const std::string value = argv[++i];
             if (value == "diff")
@@ -109,14 +120,15 @@ int main(int argc, char** argv)
     if (ok) {
         const AppSettings& s = app.Settings;
         Session& session = app.Session;
+        Session* explained = explain ? &session : nullptr;
         if (s.SyncAddr)
-            Preview("Contacts", ContactsOf(session, source), session.SelectedAddr, selection);
+            Preview("Contacts", ContactsOf(session, source), session.SelectedAddr, selection, explained);
         if (s.SyncDate)
-            Preview("Calendar", CalendarOf(session, source), session.SelectedDate, selection);
+            Preview("Calendar", CalendarOf(session, source), session.SelectedDate, selection, explained);
         if (s.SyncTask)
-            Preview("Task", TasksOf(session, source), session.SelectedTask, selection);
+            Preview("Task", TasksOf(session, source), session.SelectedTask, selection, explained);
         if (s.SyncNote)
-            Preview("Notes", NotesOf(session, source), session.SelectedNote, selection);
+            Preview("Notes", NotesOf(session, source), session.SelectedNote, selection, explained);
         if (!dryRun)
             ok = MigrateToTarget(app, ui, nullptr, AppType::Act);
     }

@@ -12,15 +12,34 @@ std::string Str(const model::TextValue& text)
     return std::string(text.view());
 }
 
+// Who a contact is when it has no display name (Palm Desktop contacts before 6 carry none):
+// its first, middle and last names joined by blanks, else its company.
+std::string ShownName(const model::TextValue& display, std::initializer_list<const model::TextValue*> names,
+                      const model::TextValue& company)
+{
+    if (!display.empty())
+        return Str(display);
+    std::string joined;
+    for (const model::TextValue* name : names) {
+        if (name->empty())
+            continue;
+        if (!joined.empty())
+            joined += ' ';
+        joined += name->view();
+    }
+    return joined.empty() ? Str(company) : joined;
+}
+
 }  // namespace
 
 // Lotus Notes rows show the values of the Lotus Notes record itself.
 std::vector<std::string> PreviewColumns(const model::CommAddrRec& r)
 {
     if (const auto* ln = r.SourceData.As<connectors::LNContactRec>())
-        return {Str(ln->DisplayName), Str(ln->BusinessEmail), Str(ln->PrimaryPhone), Str(ln->CompanyName), Str(ln->JobTitle)};
-    return {std::string(r.DisplayName.view()), std::string(r.Email.view()), std::string(r.PrimaryPhone.view()),
-            std::string(r.Company.view()), std::string(r.Title.view())};
+        return {ShownName(ln->DisplayName, {&ln->FirstName, &ln->MiddleName, &ln->LastName}, ln->CompanyName),
+                Str(ln->BusinessEmail), Str(ln->PrimaryPhone), Str(ln->CompanyName), Str(ln->JobTitle)};
+    return {ShownName(r.DisplayName, {&r.FirstName, &r.MiddleName, &r.LastName}, r.Company), Str(r.Email),
+            Str(r.PrimaryPhone), Str(r.Company), Str(r.Title)};
 }
 
 std::vector<std::string> PreviewColumns(const model::CommDateRec& r)

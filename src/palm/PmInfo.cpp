@@ -199,6 +199,8 @@ void PmInfo<E, X, X2, M, S>::Build(Reader& reader, int generation)
         S& source = mSources.emplace_back();
         source.Generation = generation;
         source.Record = record;
+        if constexpr (requires { reader.CustomLabels(); })
+            source.CustomLabels = &reader.CustomLabels();
         CommRec common = ToCommon(*record);
         common.SourceType = model::RecordSource::PalmDesktop;
         common.Status = record->Status;

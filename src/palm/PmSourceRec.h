@@ -8,7 +8,9 @@
 #include "model/CommNoteRec.h"
 #include "model/CommTaskRec.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 #include <variant>
 
 namespace velmora::palm {
@@ -29,6 +31,9 @@ struct PmSourceRecOf {
     int Generation = kGenerationUnknown;
     std::variant<std::monostate, const Records*...> Record;
     const CommRec* Common = nullptr;
+    // The custom-field labels of the file the record came from, when it has them (the reader
+    // keeps them until its next load, as it keeps the record).
+    const std::array<std::string, 9>* CustomLabels = nullptr;
 };
 
 using PmAddrSourceRec = PmSourceRecOf<model::CommAddrRec, PmAddrRec, PmAddrExRec, PmAddrEx2Rec>;

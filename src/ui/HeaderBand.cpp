@@ -32,6 +32,8 @@ protected:
     }
 };
 
+}  // namespace
+
 QString SourceName(int sourceApp)
 {
     switch (sourceApp) {
@@ -42,7 +44,15 @@ QString SourceName(int sourceApp)
     }
 }
 
-}  // namespace
+QLabel* SourceMark(QWidget* parent)
+{
+    auto* mark = new QLabel(parent);
+    mark->setObjectName("imgApp");
+    mark->setAlignment(Qt::AlignCenter);
+    mark->setStyleSheet("QLabel { border: 2px solid #0080c0; border-radius: 8px; color: #00609a;"
+                        " font-size: 12pt; font-weight: bold; }");
+    return mark;
+}
 
 HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent)
 {
@@ -59,12 +69,8 @@ HeaderBand::HeaderBand(QWidget* parent) : QWidget(parent)
                    "<br><span style='font-size:10pt; color:#505050'>migration wizard for ACT!</span>");
     mText->setGeometry(24, 18, 260, 64);
 
-    mApp = new QLabel(this);
-    mApp->setObjectName("imgApp");
-    mApp->setAlignment(Qt::AlignCenter);
+    mApp = SourceMark(this);
     mApp->setGeometry(330, 30, 150, 40);
-    mApp->setStyleSheet("QLabel { border: 2px solid #0080c0; border-radius: 8px; color: #00609a;"
-                        " font-size: 12pt; font-weight: bold; }");
 
     mArrow = new Arrow(this);
     mArrow->setGeometry(490, 30, 70, 40);

@@ -237,6 +237,9 @@ TEST_F(Readers, EarlierContactsCustomLabelsAndUnknownFields)
     PmAddrUtil reader(Put("address.dat", w.Bytes()));
     ASSERT_TRUE(reader.Loaded());
     EXPECT_EQ(reader.SecondText(), "one\ntwo\nthree\nfour\n");
+    EXPECT_EQ(reader.CustomLabels()[0], "one");
+    EXPECT_EQ(reader.CustomLabels()[3], "four");
+    EXPECT_EQ(reader.CustomLabels()[4], "");
     EXPECT_TRUE(Logged("the max custom label is 4. Break now."));
     ASSERT_EQ(reader.GetDataMgr().Count(), 2u);
     EXPECT_EQ(reader.GetDataMgr().At(1)->FirstName.view(), "Second");

@@ -105,6 +105,18 @@ bool PmEarlyFile::LoadCustomLabels()
         }
     }
     mSecondText = text.substr(0, kept);
+    mCustomLabels = {};
+    std::size_t label = 0;
+    for (std::size_t begin = 0; begin < kept && label < kMaxCustomLabels;) {
+        const std::size_t end = mSecondText.find('\n', begin);
+        if (end == std::string::npos)
+            break;
+        std::string& name = mCustomLabels[label++];
+        name = mSecondText.substr(begin, end - begin);
+        if (!name.empty() && name.back() == '\r')
+            name.pop_back();
+        begin = end + 1;
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "PmDBUtil.h"
 #include "PmDataMgr.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -47,6 +48,8 @@ public:
 
     const std::string& DatabaseName() const { return mDatabaseName; }
     const std::string& SecondText() const { return mSecondText; }
+    // The address book's custom-field labels, at most four, from the text of the file header.
+    const std::array<std::string, 9>& CustomLabels() const { return mCustomLabels; }
 
 protected:
     explicit PmEarlyFile(const EarlyFileKind& kind) : mKind(kind) {}
@@ -67,6 +70,7 @@ private:
 
     std::string mDatabaseName;
     std::string mSecondText;
+    std::array<std::string, 9> mCustomLabels;
     std::int32_t mFieldsPerRow = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "ui/QtText.h"
 #include "ui/Widgets.h"
+#include "ui/dialogs/RecordDetailDialogs.h"
 
 #include "core/LoadAndCompare.h"
 #include "core/MigrateToTarget.h"
@@ -47,6 +48,19 @@ QColor ColourOf(int value)
 
 constexpr int kStatusRole = Qt::UserRole + 1;
 
+// Opens the detail dialog of one of the four sheets of a source whose slots hold all four
+// data types, with the record and the slot's reader.
+template <class AddrDialog, class DateDialog, class TaskDialog, class NoteDialog, class Slots>
+void ShowSheetDetail(QWidget* owner, int sheet, void* record, const Slots& held, core::Session& session)
+{
+    switch (sheet) {
+    case 0: AddrDialog::ShowRecordDetail(owner, static_cast<model::CommAddrRec*>(record), held.Addr.get(), session); break;
+    case 1: DateDialog::ShowRecordDetail(owner, static_cast<model::CommDateRec*>(record), held.Date.get(), session); break;
+    case 2: TaskDialog::ShowRecordDetail(owner, static_cast<model::CommTaskRec*>(record), held.Task.get(), session); break;
+    default: NoteDialog::ShowRecordDetail(owner, static_cast<model::CommNoteRec*>(record), held.Note.get(), session); break;
+    }
+}
+
 }  // namespace
 
 DataPage::DataPage(WizardContext& context, const char* objectName, int sourceApp, QWidget* parent)
@@ -72,6 +86,10 @@ DataPage::DataPage(WizardContext& context, const char* objectName, int sourceApp
         layout->addWidget(count);
         layout->addWidget(hint);
         pData->addTab(sheet, info.caption);
+        connect(list, &QTreeWidget::itemDoubleClicked, this, [this, i](QTreeWidgetItem* row) {
+            if (row != nullptr && row->data(0, Qt::UserRole).value<void*>() != nullptr)
+                ShowDetail(static_cast<Sheet>(i), row->data(0, Qt::UserRole).value<void*>());
+        });
         mSheets[i] = sheet;
         mLists[i] = list;
         mCounts[i] = count;
@@ -208,6 +226,29 @@ void DataPage::ClearSelection()
 void DataPage::SelectDiff()
 {
     CheckRows([](int status) { return status != 0; });
+}
+
+void DataPage::ShowDetail(Sheet sheet, void* record)
+{
+    core::Session& session = mContext.app.Session;
+    switch (mSource) {
+    case core::AppType::Google:
+        if (sheet == Addr)
+            TfmGGAddrDetail::ShowRecordDetail(this, static_cast<model::CommAddrRec*>(record), session.Google.Addr.get(), session);
+        else if (sheet == Date)
+            TfmGGDateDetail::ShowRecordDetail(this, static_cast<model::CommDateRec*>(record), session.Google.Date.get(), session);
+        break;
+    case core::AppType::LotusNotes:
+        ShowSheetDetail<TfmLNAddrDetail, TfmLNDateDetail, TfmLNTaskDetail, TfmLNNoteDetail>(this, sheet, record, session.Lotus, session);
+        break;
+    case core::AppType::Outlook:
+        ShowSheetDetail<TfmOLAddrDetail, TfmOLDateDetail, TfmOLTaskDetail, TfmOLNoteDetail>(this, sheet, record, session.Outlook, session);
+        break;
+    case core::AppType::PalmDesktop:
+        ShowSheetDetail<TfmPDAddrDetail, TfmPDDateDetail, TfmPDTaskDetail, TfmPDNoteDetail>(this, sheet, record, session.Palm, session);
+        break;
+    default: break;
+    }
 }
 
 void DataPage::FillSelections()

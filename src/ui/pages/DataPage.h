@@ -35,6 +35,7 @@ private:
     template <class Check>
     void CheckRows(Check check);
     void FillSelections();
+    void ShowDetail(Sheet sheet, void* record);
 
     int mSource;
     QTabWidget* pData;
