@@ -74,8 +74,13 @@ std::vector<FieldDifference> DifferencesBy(const Manager& rules, const Rec& inAc
     if (ids.empty())
         return differences;
     const Rec written = rules.Merged(inAct, source);
-    for (const int id : ids)
-        differences.push_back({LabelOf(table, id), ShownText(textOf(inAct, id)), ShownText(textOf(written, id))});
+    for (const int id : ids) {
+        const std::string before = textOf(inAct, id), after = textOf(written, id);
+        std::string shown = ShownText(after);
+        if (textOf(source, id).empty() && after == before)
+            shown += " (kept: the source has none)";
+        differences.push_back({LabelOf(table, id), ShownText(before), std::move(shown)});
+    }
     return differences;
 }
 

@@ -13,7 +13,7 @@ namespace velmora::model {
 
 // One compared field on which a source record and its ACT! counterpart differ: the field's
 // label, its value in ACT!, and the value a merge of the source record leaves there. Values are
-// shown as ShownText makes them.
+// shown as ShownText makes them; a value the merge keeps because the source has none says so.
 struct FieldDifference {
     std::string Label;
     std::string InAct;

@@ -55,7 +55,7 @@ TEST(FieldDifferences, ContactsListExactlyTheComparedFieldsTheMarkRestsOn)
         {"one compared field", [](CommAddrRec&, CommAddrRec& s) { s.Company = "Acme Corp"; }, {"Company|Acme|Acme Corp"}},
         {"empty in ACT!", [](CommAddrRec&, CommAddrRec& s) { s.Title = "Buyer"; }, {"Title|(empty)|Buyer"}},
         // An empty source value leaves ACT!'s value, so the migration writes what is there.
-        {"empty in the source", [](CommAddrRec& a, CommAddrRec&) { a.Title = "Buyer"; }, {"Title|Buyer|Buyer"}},
+        {"empty in the source", [](CommAddrRec& a, CommAddrRec&) { a.Title = "Buyer"; }, {"Title|Buyer|Buyer (kept: the source has none)"}},
         {"case only", [](CommAddrRec&, CommAddrRec& s) { s.Company = "ACME"; }, {}},
         {"inner line break only", [](CommAddrRec& a, CommAddrRec& s) {
              a.WorkAddr.Street = "1 Main St\r\nFloor 2";

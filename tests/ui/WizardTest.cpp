@@ -269,6 +269,25 @@ private slots:
         QCOMPARE(contacts->topLevelItem(3)->checkState(0), Qt::Checked);
         contacts->topLevelItem(3)->setCheckState(0, Qt::Unchecked);  // leave Ed out
 
+        // Double-clicking Bob opens his Google record, with what differs from ACT!.
+        QStringList shown;
+        QTimer::singleShot(0, this, [&shown] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr)
+                return;
+            auto* tabs = dialog->findChild<QTabWidget*>("pcDetail");
+            shown << dialog->windowTitle() << dialog->findChild<QLineEdit*>("edtDisplayName")->text();
+            for (int i = 0; tabs != nullptr && i < tabs->count(); ++i)
+                shown << tabs->tabText(i);
+            if (auto* differences = dialog->findChild<QTreeWidget*>("lvDiff"))
+                shown << differences->topLevelItem(0)->text(0) + "|" + differences->topLevelItem(0)->text(2);
+            dialog->findChild<QPushButton*>("btnClose")->click();
+        });
+        emit contacts->itemDoubleClicked(contacts->topLevelItem(1), 0);
+        QCOMPARE(shown, (QStringList{"Google Contact Record Details", "Bob Marsh", "Phones and Emails", "Addresses",
+                                     "Custom Fields", "Notes", "Misc Fields", "Differences", "Company|Brix & Sons Ltd"}));
+        QCOMPARE(contacts->topLevelItem(1)->checkState(0), Qt::Checked);  // the page is left as it was
+
         // Back shows the option page unchanged; Next loads and compares again.
         Find<QPushButton>(window, "btnPrev")->click();
         QCOMPARE(window.PageIndex(), 2);

@@ -1,10 +1,14 @@
 // velmora-screenshots: walks the wizard along the Google path on the data folder of the
 // environment (the demo) and saves a picture of the window at each step, plus the debug options
 // and field mapping dialogs, the Lotus Notes path (both option pages, preview), the Outlook path
-// (options, preview, field mapping) and the Palm Desktop path, into the folder given.
+// (options, preview, field mapping) and the Palm Desktop path, and on each preview page the
+// detail dialog of each data type (every tab, a Different record where there is one), into the
+// folder given.
 //   velmora-screenshots OUTPUT-FOLDER
 #include "core/AppCommon.h"
+#include "core/SessionManagers.h"
 #include "ui/TfmMain.h"
+#include "ui/dialogs/RecordDetailDialogs.h"
 #include "ui/dialogs/TfmAddrFieldMap.h"
 #include "ui/dialogs/TfmDebug.h"
 
@@ -13,6 +17,8 @@
 #include <QDir>
 #include <QPixmap>
 #include <QLineEdit>
+#include <QPainter>
+#include <QTabWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -31,6 +37,51 @@ void Save(QWidget& widget, const QString& folder, const QString& name)
         std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
     else
         std::printf("%s\n", qPrintable(path));
+}
+
+// The detail dialog of a Different record of the manager (else its first record), every tab
+// side by side in one picture.
+template <class Dialog, class Manager, class Reader>
+void SaveDetail(QWidget& owner, const QString& folder, const QString& name, Manager* manager, const Reader* reader,
+                core::Session& session)
+{
+    if (manager == nullptr || manager->Count() == 0)
+        return;
+    auto* record = manager->At(0);
+    for (std::size_t i = 0; i < manager->Count(); ++i) {
+        if (manager->At(i)->Status == model::RecStatus::Different) {
+            record = manager->At(i);
+            break;
+        }
+    }
+    ui::TfmRecordDetail dialog(Dialog::Detail(record, reader, session), &owner);
+    dialog.show();
+    auto* tabs = dialog.findChild<QTabWidget*>("pcDetail");
+    const int count = tabs->count();
+    const QSize size = dialog.size();
+    QPixmap sheet(size.width() * 2, size.height() * ((count + 1) / 2));
+    sheet.fill(Qt::gray);
+    QPainter painter(&sheet);
+    for (int i = 0; i < count; ++i) {
+        tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        painter.drawPixmap((i % 2) * size.width(), (i / 2) * size.height(), dialog.grab());
+    }
+    painter.end();
+    const QString path = folder + "/" + name + ".png";
+    if (!sheet.save(path))
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+template <class Addr, class Date, class Task, class Note, class Held>
+void SaveDetails(QWidget& owner, const QString& folder, const QString& prefix, int app, const Held& held, core::Session& session)
+{
+    SaveDetail<Addr>(owner, folder, prefix + "-contact", core::ContactsOf(session, app), held.Addr.get(), session);
+    SaveDetail<Date>(owner, folder, prefix + "-calendar", core::CalendarOf(session, app), held.Date.get(), session);
+    SaveDetail<Task>(owner, folder, prefix + "-task", core::TasksOf(session, app), held.Task.get(), session);
+    SaveDetail<Note>(owner, folder, prefix + "-note", core::NotesOf(session, app), held.Note.get(), session);
 }
 
 }  // namespace
@@ -65,8 +116,15 @@ int main(int argc, char** argv)
     });
     watchdog.start(200);
     const char* const steps[] = {"1-source", "2-act-options", "3-google-options", "4-preview", "5-finish"};
+    core::Session& session = app.Session;
     for (const char* step : steps) {
         Save(window, folder, step);
+        if (std::string(step) == "4-preview") {
+            SaveDetail<ui::TfmGGAddrDetail>(window, folder, "4-detail-contact", core::ContactsOf(session, core::AppType::Google),
+                                            session.Google.Addr.get(), session);
+            SaveDetail<ui::TfmGGDateDetail>(window, folder, "4-detail-calendar", core::CalendarOf(session, core::AppType::Google),
+                                            session.Google.Date.get(), session);
+        }
         if (next->isEnabled())
             next->click();
     }
@@ -92,6 +150,8 @@ int main(int argc, char** argv)
     Save(window, folder, "9-lotus-options-2");
     next->click();
     Save(window, folder, "9-lotus-preview");
+    SaveDetails<ui::TfmLNAddrDetail, ui::TfmLNDateDetail, ui::TfmLNTaskDetail, ui::TfmLNNoteDetail>(
+        window, folder, "9-lotus-detail", core::AppType::LotusNotes, session.Lotus, session);
     const bool lotusPathDone = window.PageIndex() == 4 && !refused;
     window.RestartWizard();
     window.findChild<QRadioButton*>("rbtnOL")->click();
@@ -102,6 +162,8 @@ int main(int argc, char** argv)
     Save(window, folder, "10-outlook-options");
     next->click();
     Save(window, folder, "10-outlook-preview");
+    SaveDetails<ui::TfmOLAddrDetail, ui::TfmOLDateDetail, ui::TfmOLTaskDetail, ui::TfmOLNoteDetail>(
+        window, folder, "10-outlook-detail", core::AppType::Outlook, session.Outlook, session);
     const bool outlookPathDone = window.PageIndex() == 3 && !refused;
     app.Settings.OLCustom = true;
     app.Settings.OLCustomID[0] = 19;
@@ -118,6 +180,8 @@ int main(int argc, char** argv)
     Save(window, folder, "11-palm-options");
     next->click();
     Save(window, folder, "12-palm-preview");
+    SaveDetails<ui::TfmPDAddrDetail, ui::TfmPDDateDetail, ui::TfmPDTaskDetail, ui::TfmPDNoteDetail>(
+        window, folder, "12-palm-detail", core::AppType::PalmDesktop, session.Palm, session);
     const bool palmPathDone = window.PageIndex() == 3 && !refused;
     app.Settings.PDCustom = true;
     app.Settings.PDCustomID[0] = 12;

@@ -23,7 +23,7 @@ namespace {
 using core::DetailField;
 using Control = DetailField::Control;
 
-constexpr QSize kDialogSize(600, 540);
+constexpr QSize kDialogSize(700, 560);
 
 // The names the contact dialogs give their fields above the tabs.
 const char* TopFieldName(const std::string& caption)
@@ -91,9 +91,18 @@ public:
             return;
         }
         grid->addWidget(new QLabel(ToQt(field.Caption), Host()), row, 0);
-        grid->addWidget(ReadOnlyEdit(field.Value, Host()), row, 1);
-        if (!field.Suffix.empty())
-            grid->addWidget(new QLabel(ToQt(field.Suffix), Host()), row, 2);
+        if (field.Suffix.empty()) {
+            grid->addWidget(ReadOnlyEdit(field.Value, Host()), row, 1);
+            return;
+        }
+        // A count with its unit after it ("Every [2] weeks on:").
+        auto* count = new QHBoxLayout;
+        QLineEdit* edit = ReadOnlyEdit(field.Value, Host());
+        edit->setFixedWidth(60);
+        count->addWidget(edit);
+        count->addWidget(new QLabel(ToQt(field.Suffix), Host()));
+        count->addStretch();
+        grid->addLayout(count, row, 1, 1, 2);
     }
 
 private:
@@ -193,7 +202,7 @@ QWidget* Header(const core::RecordDetail& detail, QDialog* dialog)
     auto* layout = new QHBoxLayout(band);
     QLabel* mark = SourceMark(band);
     mark->setText(SourceName(detail.SourceApp));
-    mark->setFixedSize(130, 36);
+    mark->setFixedSize(150, 36);
     layout->addWidget(mark);
     auto* sentence = Named(new QLabel(ToQt(detail.Header), band), "lblHeader");
     sentence->setWordWrap(true);
