@@ -142,6 +142,16 @@ void OlDateUtil::ReadItem(CDispCmd& item, OlDateRec& raw)
     ReadRecurrence(item, raw.IsRecurring, raw, kUnit);
     item.GetDate(u"CreationTime", raw.CreationTime);
     item.GetDate(u"LastModificationTime", raw.LastModificationTime);
+    static constexpr ItemProperty<OlDateRec> kShown[] = {
+        {u"Sensitivity", ReadMember<&OlDateRec::Sensitivity>},
+        {u"Mileage", ReadMember<&OlDateRec::Mileage>},
+        {u"ResponseRequested", ReadFlag<&OlDateRec::ResponseRequested>},
+        {u"ResponseStatus", ReadMember<&OlDateRec::ResponseStatus>},
+        {u"ReminderOverrideDefault", ReadFlag<&OlDateRec::ReminderOverrideDefault>},
+        {u"ReminderPlaySound", ReadFlag<&OlDateRec::ReminderPlaySound>},
+        {u"ReminderSoundFile", ReadMember<&OlDateRec::ReminderSoundFile>},
+    };
+    ReadProperties(item, kShown, raw);
 }
 
 model::CommDateRec OlDateUtil::Convert(const OlDateRec& raw) const

@@ -146,6 +146,14 @@ struct OlDateRec : OlRecurrenceFields {
     Text<255> Categories;
     double CreationTime = 0;
     double LastModificationTime = 0;
+    // Read for the detail view only; the common record takes none of them.
+    std::int32_t Sensitivity = 0;
+    Text<255> Mileage;
+    std::int32_t ResponseRequested = 0;
+    std::int32_t ResponseStatus = 0;
+    std::int32_t ReminderOverrideDefault = 0;
+    std::int32_t ReminderPlaySound = 0;
+    Text<259> ReminderSoundFile;
     ItemRef Item;
 };
 

@@ -167,6 +167,9 @@ TEST(RecordDetail, OutlookAppointmentShowsOneRecurrenceTabByKindAndItsRange)
     weekly.PatternEndDate = Day(4500, 12, 31);  // Outlook's "no end"
     weekly.ReminderSet = 1;
     weekly.ReminderTime = Day(2026, 3, 2, 8, 50);
+    weekly.Sensitivity = 3;
+    weekly.ResponseStatus = 3;
+    weekly.ReminderPlaySound = 1;
     const auto series = Owning<model::CommDateRec>(std::move(weekly));
     const RecordDetail d = core::OLDateDetail(&series);
     const DetailTab& recurrence = Tab(d, "Recurrence");
@@ -174,8 +177,10 @@ TEST(RecordDetail, OutlookAppointmentShowsOneRecurrenceTabByKindAndItsRange)
     EXPECT_EQ(Fields(recurrence.Inner[0]), (std::vector<std::string>{"Every=2", "[x] Monday", "[x] Wednesday"}));
     EXPECT_EQ(Fields(recurrence), std::vector<std::string>{"[x] No end date"});
     EXPECT_EQ(Rows(Tab(d, "Misc Fields")),
-              (std::vector<std::string>{"Response Requested|No", "Response Status|None", "Reminder Set|Yes",
-                                        "Reminder Time|08:50:00", "Reminder Override Default|No", "Reminder Play Sound|No"}));
+              (std::vector<std::string>{"Response Requested|No", "Response Status|Accepted", "Reminder Set|Yes",
+                                        "Reminder Time|08:50:00", "Reminder Override Default|No", "Reminder Play Sound|Yes"}))
+        << "no sound file row without a file";
+    EXPECT_EQ(Fields(Tab(d, "General")).back(), "[x] Private");
 
     const struct {
         std::int32_t type;

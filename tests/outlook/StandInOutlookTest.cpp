@@ -166,7 +166,8 @@ TEST_F(StandIn, ReadersGetWhatOurWriterStored)
     weekly.NoEndDate = true;
     appointment.Set(u"Subject", u"Team call").SetDate(u"Start", MakeDate(2008, 3, 3, 14, 0))
         .SetDate(u"End", MakeDate(2008, 3, 3, 14, 30)).Set(u"ReminderSet", 1).Set(u"ReminderMinutesBeforeStart", 120)
-        .Recur(weekly);
+        .Set(u"Sensitivity", 2).Set(u"ResponseStatus", 3).Set(u"ResponseRequested", 1).Set(u"ReminderPlaySound", 1)
+        .Set(u"ReminderSoundFile", u"chime.wav").Recur(weekly);
     PstItem broken(PstFolderKind::Calendar, u"IPM.Appointment");
     broken.Set(u"Subject", u"Broken").Set(u"IsRecurring", 1);  // no pattern stored
     PstItem task(PstFolderKind::Tasks, u"IPM.Task");
@@ -199,6 +200,13 @@ TEST_F(StandIn, ReadersGetWhatOurWriterStored)
     EXPECT_EQ(call.Recurrence, (model::RecurrenceRule{.Kind = 2, .HasEnd = 1, .EndDate = model::SystemTimeOf(MakeDate(4500, 12, 31)),
                                                       .Interval = 2, .Weekdays = 2 | 8}))
         << "no end, as Outlook reports it";
+    const OlDateRec& shown = *call.SourceData.As<OlDateRec>();  // what the detail view shows
+    EXPECT_EQ(shown.Sensitivity, 2);
+    EXPECT_EQ(shown.ResponseStatus, 3);
+    EXPECT_EQ(shown.ResponseRequested, 1);
+    EXPECT_EQ(shown.ReminderPlaySound, 1);
+    EXPECT_EQ(shown.ReminderSoundFile, "chime.wav");
+    EXPECT_EQ(call.Private, 0) << "the common record does not take the sensitivity";
     EXPECT_EQ(calendar.Manager().At(1)->Recurrence.Kind, 0);
     EXPECT_TRUE(Logged("The recurrence pattern of a recurring item cannot be read"));
 

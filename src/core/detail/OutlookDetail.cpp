@@ -107,20 +107,27 @@ void FillRecurrence(RecordDetail& d, const outlook::OlRecurrenceFields& r)
     TabOf(d, "Recurrence") = RecurrenceTab(view);
 }
 
+const char* ResponseStatusName(std::int32_t status)
+{
+    static constexpr const char* kNames[] = {"Organized", "Tentative", "Accepted", "Declined", "Not Responsed"};
+    return status >= 1 && status <= 5 ? kNames[status - 1] : "None";
+}
+
 void FillCalendar(RecordDetail& d, const OlDateRec& r)
 {
-    // The reader does not ask Outlook for an appointment's sensitivity, mileage, response or
-    // reminder sound, so those rows show what an item without them has.
     TabOf(d, "General").Fields = {
         Edit("Description:", View(r.Subject)), Edit("Date:", DateText(r.Start)), Edit("Start time:", TimeText(r.Start)),
         Edit("End time:", TimeText(r.End)),     Edit("Location:", View(r.Location)), Edit("Category:", View(r.Categories)),
-        Check("All day event", r.AllDayEvent != 0), Check("Alarm", r.ReminderSet != 0), Check("Private", false),
+        Check("All day event", r.AllDayEvent != 0), Check("Alarm", r.ReminderSet != 0), Check("Private", IsPrivate(r.Sensitivity)),
     };
     FillRecurrence(d, r);
     TabOf(d, "Notes").Fields = {Memo("", View(r.Body))};
     RowList misc = MiscList(TabOf(d, "Misc Fields"));
-    misc.Always("Response Requested", YesNo(false)).Always("Response Status", "None");
-    ReminderRows(misc, r.ReminderSet != 0, r.ReminderTime, false, false, {});
+    misc.Row("Mileage", View(r.Mileage))
+        .Always("Response Requested", YesNo(r.ResponseRequested != 0))
+        .Always("Response Status", ResponseStatusName(r.ResponseStatus));
+    ReminderRows(misc, r.ReminderSet != 0, r.ReminderTime, r.ReminderOverrideDefault != 0, r.ReminderPlaySound != 0,
+                 View(r.ReminderSoundFile));
     misc.Row("Creation Time", DateTimeText(r.CreationTime)).Row("Last Modification Time", DateTimeText(r.LastModificationTime));
 }
 

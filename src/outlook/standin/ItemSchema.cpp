@@ -141,6 +141,12 @@ constexpr SchemaEntry kAppointment[] = {
     N(u"ReminderMinutesBeforeStart", PSETID_Common, 0x8501, ValueAs::Long),
     N(u"ReminderTime", PSETID_Common, 0x8502, ValueAs::LocalTime),
     N(u"ReminderSet", PSETID_Common, 0x8503, ValueAs::Bool),
+    N(u"ReminderOverrideDefault", PSETID_Common, 0x851C, ValueAs::Bool),
+    N(u"ReminderPlaySound", PSETID_Common, 0x851E, ValueAs::Bool),
+    N(u"ReminderSoundFile", PSETID_Common, 0x851F),
+    N(u"Mileage", PSETID_Common, 0x8534),
+    N(u"ResponseStatus", PSETID_Appointment, 0x8218, ValueAs::Long),
+    T(u"ResponseRequested", 0x0063, ValueAs::Bool),
 };
 
 constexpr SchemaEntry kTask[] = {
