@@ -4,27 +4,74 @@ namespace velmora::palm {
 namespace {
 
 constexpr EarlyFileKind kAddrKind{
-    {"PalmAddr", nullptr, "Loading Palm Desktop Address Book:%s", "Can not load Palm Desktop Contacts: %s",
-     "Palm Desktop address book was loaded successfully."},
-    0x41420100, 260, 0, 30, "address", "address.dat",
-    "Loading Palm Desktop address book file by user: User(%d) - File(%s)",
-    "Failed to get Palm Desktop data path by user, User ID=%d", true,
-    {"Failed to open Palm Desktop address book file: %s", "Failed to check Palm Desktop address book file version.",
-     "Failed to read Palm Desktop address book database file name.", "Failed to load Palm Desktop address book records."},
+    .load = {.unit = "PalmAddr",
+             .emptyPath = nullptr,
+             .loading = "Loading Palm Desktop Address Book:%s",
+             .failure = "Can not load Palm Desktop Contacts: %s",
+             .success = "Palm Desktop address book was loaded successfully."},
+    .version = 0x41420100,
+    .nameCapacity = 260,
+    .secondTextCapacity = 0,
+    .fields = 30,
+    .subfolder = "address",
+    .file = "address.dat",
+    .byUserLine = "Loading Palm Desktop address book file by user: User(%d) - File(%s)",
+    .noUserLine = "Failed to get Palm Desktop data path by user, User ID=%d",
+    .logsUnknownFields = true,
+    .stepLines = {"Failed to open Palm Desktop address book file: %s", "Failed to check Palm Desktop address book file version.",
+                  "Failed to read Palm Desktop address book database file name.",
+                  "Failed to load Palm Desktop address book records."},
 };
 constexpr EarlyFileKind kDateKind{
-    {"PalmDate", nullptr, "Loading Palm Desktop datebook: %s", "Failed to load Palm Desktop datebook: %s", nullptr},
-    0x44420100, 256, 512, 15, "datebook", "datebook.dat", nullptr, nullptr, false, {},
+    .load = {.unit = "PalmDate",
+             .emptyPath = nullptr,
+             .loading = "Loading Palm Desktop datebook: %s",
+             .failure = "Failed to load Palm Desktop datebook: %s",
+             .success = nullptr},
+    .version = 0x44420100,
+    .nameCapacity = 256,
+    .secondTextCapacity = 512,
+    .fields = 15,
+    .subfolder = "datebook",
+    .file = "datebook.dat",
+    .byUserLine = nullptr,
+    .noUserLine = nullptr,
+    .logsUnknownFields = false,
+    .stepLines = {},
 };
 constexpr EarlyFileKind kTodoKind{
-    {"PalmTodo", nullptr, "Loading Palm Desktop todo list: %s", "Load Palm Desktop todo list failed: %s", nullptr},
-    0x54440100, 256, 256, 10, "todo", "todo.dat", nullptr, nullptr, false, {},
+    .load = {.unit = "PalmTodo",
+             .emptyPath = nullptr,
+             .loading = "Loading Palm Desktop todo list: %s",
+             .failure = "Load Palm Desktop todo list failed: %s",
+             .success = nullptr},
+    .version = 0x54440100,
+    .nameCapacity = 256,
+    .secondTextCapacity = 256,
+    .fields = 10,
+    .subfolder = "todo",
+    .file = "todo.dat",
+    .byUserLine = nullptr,
+    .noUserLine = nullptr,
+    .logsUnknownFields = false,
+    .stepLines = {},
 };
 constexpr EarlyFileKind kMemoKind{
-    {"PalmMemo", "Invalid Palm Desktop memopad database file name.", "Loading Palm Desktop memopad: %s",
-     "Load Palm Desktop memopad failed: %s", nullptr},
-    0x4D500100, 256, 256, 6, "memopad", "memopad.dat", nullptr, "Can not get Palm Desktop user data path. User ID=%d",
-    false, {},
+    .load = {.unit = "PalmMemo",
+             .emptyPath = "Invalid Palm Desktop memopad database file name.",
+             .loading = "Loading Palm Desktop memopad: %s",
+             .failure = "Load Palm Desktop memopad failed: %s",
+             .success = nullptr},
+    .version = 0x4D500100,
+    .nameCapacity = 256,
+    .secondTextCapacity = 256,
+    .fields = 6,
+    .subfolder = "memopad",
+    .file = "memopad.dat",
+    .byUserLine = nullptr,
+    .noUserLine = "Can not get Palm Desktop user data path. User ID=%d",
+    .logsUnknownFields = false,
+    .stepLines = {},
 };
 
 }  // namespace
@@ -32,7 +79,7 @@ constexpr EarlyFileKind kMemoKind{
 PmAddrUtil::PmAddrUtil() : PmEarlyReader(kAddrKind) {}
 PmAddrUtil::PmAddrUtil(const std::string& path) : PmEarlyReader(kAddrKind)
 {
-    mLoaded = LoadFile(path);
+    LoadFile(path);
 }
 
 // Contacts, by index: 0 record ID, 1 status, 2 placement, 3 last name, 4 first name, 5 title,
@@ -77,7 +124,7 @@ bool PmAddrUtil::ReadField(PmAddrRec& r, std::size_t index)
 PmDateUtil::PmDateUtil() : PmEarlyReader(kDateKind) {}
 PmDateUtil::PmDateUtil(const std::string& path) : PmEarlyReader(kDateKind)
 {
-    mLoaded = LoadFile(path);
+    LoadFile(path);
 }
 
 // Calendar, by index: 0 record ID, 1 status, 2 placement, 3 start, 4 end, 5 description,
@@ -107,7 +154,7 @@ bool PmDateUtil::ReadField(PmDateRec& r, std::size_t index)
 PmTodoUtil::PmTodoUtil() : PmEarlyReader(kTodoKind) {}
 PmTodoUtil::PmTodoUtil(const std::string& path) : PmEarlyReader(kTodoKind)
 {
-    mLoaded = LoadFile(path);
+    LoadFile(path);
 }
 
 // To-do, by index: 0 record ID, 1 status, 2 placement, 3 description, 4 due date,
@@ -131,7 +178,7 @@ bool PmTodoUtil::ReadField(PmTodoRec& r, std::size_t index)
 PmMemoUtil::PmMemoUtil() : PmEarlyReader(kMemoKind) {}
 PmMemoUtil::PmMemoUtil(const std::string& path) : PmEarlyReader(kMemoKind)
 {
-    mLoaded = LoadFile(path);
+    LoadFile(path);
 }
 
 // Memos, by index: 0 record ID, 1 status, 2 placement, 3 text, 4 private, 5 category ID.

@@ -4,28 +4,68 @@ namespace velmora::palm {
 namespace {
 
 constexpr ExFileKind kAddrKind{
-    {"PalmAddrEx", nullptr, "Loading Palm Desktop Contacts: %s", "Can not load Palm Desktop Contacts: %s",
-     "Palm Desktop Contacts information is loaded successfully."},
-    "Contacts", 0x41420200, 11, true, 73, "address", "address.dat",
-    "Start loading Palm Desktop Contacts by user ID: %d", "Failed to load Contacts records.",
+    .load = {.unit = "PalmAddrEx",
+             .emptyPath = nullptr,
+             .loading = "Loading Palm Desktop Contacts: %s",
+             .failure = "Can not load Palm Desktop Contacts: %s",
+             .success = "Palm Desktop Contacts information is loaded successfully."},
+    .name = "Contacts",
+    .version = 0x41420200,
+    .reserved2 = 11,
+    .customLabels = true,
+    .fields = 73,
+    .subfolder = "address",
+    .file = "address.dat",
+    .byUserLine = "Start loading Palm Desktop Contacts by user ID: %d",
+    .recordsFailed = "Failed to load Contacts records.",
 };
 constexpr ExFileKind kDateKind{
-    {"PalmDateEx", nullptr, "Loading Palm Desktop Calendar: %s", "Load Palm Desktop Calendar failed: %s",
-     "Palm Desktop Calendar information is loaded successfully."},
-    "Calendar", 0x44420200, 43, false, 27, "datebook", "datebook.dat",
-    "Start loading Palm Desktop Calendar by user ID: %d", "Failed to load Calendar records.",
+    .load = {.unit = "PalmDateEx",
+             .emptyPath = nullptr,
+             .loading = "Loading Palm Desktop Calendar: %s",
+             .failure = "Load Palm Desktop Calendar failed: %s",
+             .success = "Palm Desktop Calendar information is loaded successfully."},
+    .name = "Calendar",
+    .version = 0x44420200,
+    .reserved2 = 43,
+    .customLabels = false,
+    .fields = 27,
+    .subfolder = "datebook",
+    .file = "datebook.dat",
+    .byUserLine = "Start loading Palm Desktop Calendar by user ID: %d",
+    .recordsFailed = "Failed to load Calendar records.",
 };
 constexpr ExFileKind kTodoKind{
-    {"PalmTodoEx", nullptr, "Loading Palm Desktop Tasks: %s", "Load Palm Desktop Tasks failed: %s",
-     "Palm Desktop Tasks information is loaded successfully."},
-    "Tasks", 0x54440200, 43, false, 25, "todo", "todo.dat",
-    "Start loading Palm Desktop Tasks by user ID: %d", "Failed to load Tasks records.",
+    .load = {.unit = "PalmTodoEx",
+             .emptyPath = nullptr,
+             .loading = "Loading Palm Desktop Tasks: %s",
+             .failure = "Load Palm Desktop Tasks failed: %s",
+             .success = "Palm Desktop Tasks information is loaded successfully."},
+    .name = "Tasks",
+    .version = 0x54440200,
+    .reserved2 = 43,
+    .customLabels = false,
+    .fields = 25,
+    .subfolder = "todo",
+    .file = "todo.dat",
+    .byUserLine = "Start loading Palm Desktop Tasks by user ID: %d",
+    .recordsFailed = "Failed to load Tasks records.",
 };
 constexpr ExFileKind kMemoKind{
-    {"PalmMemoEx", "Invalid Palm Desktop Notes database file name.", "Loading Palm Desktop Memos: %s",
-     "Load Palm Desktop Memos failed: %s", nullptr},
-    "Memos", 0x4D500200, 43, false, 14, "memopad", "memopad.dat",
-    "Start loading Palm Desktop Memos by user ID: %d", "Failed to load Memos records.",
+    .load = {.unit = "PalmMemoEx",
+             .emptyPath = "Invalid Palm Desktop Notes database file name.",
+             .loading = "Loading Palm Desktop Memos: %s",
+             .failure = "Load Palm Desktop Memos failed: %s",
+             .success = nullptr},
+    .name = "Memos",
+    .version = 0x4D500200,
+    .reserved2 = 43,
+    .customLabels = false,
+    .fields = 14,
+    .subfolder = "memopad",
+    .file = "memopad.dat",
+    .byUserLine = "Start loading Palm Desktop Memos by user ID: %d",
+    .recordsFailed = "Failed to load Memos records.",
 };
 
 }  // namespace
@@ -33,7 +73,7 @@ constexpr ExFileKind kMemoKind{
 PmAddrExUtil::PmAddrExUtil() : PmExReader(kAddrKind) {}
 PmAddrExUtil::PmAddrExUtil(const std::string& path) : PmExReader(kAddrKind)
 {
-    mLoaded = LoadFile(path);
+    LoadFile(path);
 }
 
 // Contacts, by index: 0-12 the shared head; 13 first name, 14 last name, 15 title, 16 company,
@@ -88,7 +128,7 @@ bool PmAddrExUtil::ReadField(PmAddrExRec& r, std::size_t index)
 PmDateExUtil::PmDateExUtil() : PmExReader(kDateKind) {}
 PmDateExUtil::PmDateExUtil(const std::string& path) : PmExReader(kDateKind)
 {
-    mLoaded = LoadFile(path);
+    LoadFile(path);
 }
 
 // Calendar, by index: 0-12 the shared head; 13 start, 14 end, 15 description, 16 unused,
@@ -118,7 +158,7 @@ bool PmDateExUtil::ReadField(PmDateExRec& r, std::size_t index)
 PmTodoExUtil::PmTodoExUtil() : PmExReader(kTodoKind) {}
 PmTodoExUtil::PmTodoExUtil(const std::string& path) : PmExReader(kTodoKind)
 {
-    mLoaded = LoadFile(path);
+    LoadFile(path);
 }
 
 // To-do, by index: 0-12 the shared head; 13 description, 14 due date, 15 completed,
@@ -143,7 +183,7 @@ bool PmTodoExUtil::ReadField(PmTodoExRec& r, std::size_t index)
 PmMemoExUtil::PmMemoExUtil() : PmExReader(kMemoKind) {}
 PmMemoExUtil::PmMemoExUtil(const std::string& path) : PmExReader(kMemoKind)
 {
-    mLoaded = LoadFile(path);
+    LoadFile(path);
 }
 
 // Memos, by index: 0-12 the shared head; 13 the memo's text.
