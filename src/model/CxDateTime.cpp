@@ -51,7 +51,9 @@ SystemTime FromTm(const std::tm& local)
     return time;
 }
 
-bool LocalTime(std::int64_t seconds, SystemTime& time)
+}  // namespace
+
+bool LocalSystemTime(std::int64_t seconds, SystemTime& time)
 {
     const auto t = static_cast<std::time_t>(seconds);
     std::tm local{};
@@ -60,8 +62,6 @@ bool LocalTime(std::int64_t seconds, SystemTime& time)
     time = FromTm(local);
     return true;
 }
-
-}  // namespace
 
 bool IsLeapYear(int year)
 {
@@ -162,7 +162,7 @@ void CxDateTime::SetSystemTime(const SystemTime& time)
 void CxDateTime::SetTimeT(std::int64_t seconds)
 {
     SystemTime time;
-    if (!LocalTime(seconds, time)) {
+    if (!LocalSystemTime(seconds, time)) {
         mValid = false;
         return;
     }
@@ -210,7 +210,7 @@ double TimeTToVariant(std::int64_t seconds)
 {
     SystemTime time;
     double variantTime = 0;
-    if (!LocalTime(seconds, time) || !SystemTimeToVariant(time, variantTime))
+    if (!LocalSystemTime(seconds, time) || !SystemTimeToVariant(time, variantTime))
         return 0;
     return variantTime;
 }

@@ -54,6 +54,10 @@ double VariantOf(const SystemTime& time);
 // The automation date of a calendar moment; 0 when it is no valid date.
 double MakeDate(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
+// Seconds since 1970 as a local SystemTime (a leap second counts as second 59); false when the
+// system cannot convert them or the year falls outside 1-9999.
+bool LocalSystemTime(std::int64_t seconds, SystemTime& time);
+
 // The date taken as local time, in seconds since 1970 (-1 when it cannot be converted), and back.
 std::int64_t VariantToTimeT(double variantTime);
 double TimeTToVariant(std::int64_t seconds);

@@ -1,5 +1,7 @@
 #include "PmTime.h"
 
+#include "model/CxDateTime.h"
+
 #include <cstdio>
 #include <ctime>
 #include <limits>
@@ -26,19 +28,8 @@ bool PmTime::FromFields(int year, int month, int day, int hour, int minute, int 
 
 platform::SystemTime PmTime::ToSystemTime() const
 {
-    const std::time_t value = mSeconds;
-    std::tm fields{};
-    if (localtime_r(&value, &fields) == nullptr)
-        return {};
     platform::SystemTime time;
-    time.Year = static_cast<std::uint16_t>(fields.tm_year + 1900);
-    time.Month = static_cast<std::uint16_t>(fields.tm_mon + 1);
-    time.DayOfWeek = static_cast<std::uint16_t>(fields.tm_wday);
-    time.Day = static_cast<std::uint16_t>(fields.tm_mday);
-    time.Hour = static_cast<std::uint16_t>(fields.tm_hour);
-    time.Minute = static_cast<std::uint16_t>(fields.tm_min);
-    time.Second = static_cast<std::uint16_t>(fields.tm_sec);
-    return time;
+    return model::LocalSystemTime(mSeconds, time) ? time : platform::SystemTime{};
 }
 
 std::string PmTime::ToDateText() const
