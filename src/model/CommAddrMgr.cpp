@@ -15,20 +15,13 @@ const double* DateField(const CommAddrRec& record, int id)
     return id == 83 ? &record.Anniversary : id == 84 ? &record.Birthday : nullptr;
 }
 
-template <std::size_t N>
-void CopyText(Text<N>& to, const Text<N>& from, bool copyEmpty)
-{
-    if (copyEmpty || !from.empty())
-        to = from;
-}
-
 void MergeAddress(PostalAddress& to, const PostalAddress& from, bool copyEmpty)
 {
-    CopyText(to.Country, from.Country, copyEmpty);
-    CopyText(to.State, from.State, copyEmpty);
-    CopyText(to.City, from.City, copyEmpty);
-    CopyText(to.Street, from.Street, copyEmpty);
-    CopyText(to.Postal, from.Postal, copyEmpty);
+    CopyWhenGiven(to.Country, from.Country, copyEmpty);
+    CopyWhenGiven(to.State, from.State, copyEmpty);
+    CopyWhenGiven(to.City, from.City, copyEmpty);
+    CopyWhenGiven(to.Street, from.Street, copyEmpty);
+    CopyWhenGiven(to.Postal, from.Postal, copyEmpty);
 }
 
 }  // namespace
@@ -64,13 +57,13 @@ void CommAddrMgr::HashField(FieldHasher& hasher, const CommAddrRec& record, int 
 void CommAddrMgr::Merge(CommAddrRec& to, const CommAddrRec& from) const
 {
     const bool all = CopyEmptyValues;
-    CopyText(to.FirstName, from.FirstName, all);
-    CopyText(to.MiddleName, from.MiddleName, all);
-    CopyText(to.LastName, from.LastName, all);
-    CopyText(to.Prefix, from.Prefix, all);
-    CopyText(to.Suffix, from.Suffix, all);
-    CopyText(to.NickName, from.NickName, all);
-    CopyText(to.DisplayName, from.DisplayName, all);
+    CopyWhenGiven(to.FirstName, from.FirstName, all);
+    CopyWhenGiven(to.MiddleName, from.MiddleName, all);
+    CopyWhenGiven(to.LastName, from.LastName, all);
+    CopyWhenGiven(to.Prefix, from.Prefix, all);
+    CopyWhenGiven(to.Suffix, from.Suffix, all);
+    CopyWhenGiven(to.NickName, from.NickName, all);
+    CopyWhenGiven(to.DisplayName, from.DisplayName, all);
     to.Gender = from.Gender;
 
     MergeAddress(to.WorkAddr, from.WorkAddr, all);
@@ -82,28 +75,28 @@ void CommAddrMgr::Merge(CommAddrRec& to, const CommAddrRec& from) const
                        &CommAddrRec::RadioPhone, &CommAddrRec::CarPhone, &CommAddrRec::WorkPhone2,
                        &CommAddrRec::HomePhone2, &CommAddrRec::WorkFax, &CommAddrRec::HomeFax, &CommAddrRec::Pager,
                        &CommAddrRec::AssistantPhone})
-        CopyText(to.*phone, from.*phone, all);
+        CopyWhenGiven(to.*phone, from.*phone, all);
     for (auto text64 : {&CommAddrRec::Email, &CommAddrRec::Email2, &CommAddrRec::Email3, &CommAddrRec::Company,
                         &CommAddrRec::Profession, &CommAddrRec::Hobby, &CommAddrRec::Keyword, &CommAddrRec::Language,
                         &CommAddrRec::Location})
-        CopyText(to.*text64, from.*text64, all);
+        CopyWhenGiven(to.*text64, from.*text64, all);
     for (auto text256 : {&CommAddrRec::WorkHomePage, &CommAddrRec::PersonalHomePage, &CommAddrRec::FtpSite,
                          &CommAddrRec::Category})
-        CopyText(to.*text256, from.*text256, all);
-    CopyText(to.Note, from.Note, all);
+        CopyWhenGiven(to.*text256, from.*text256, all);
+    CopyWhenGiven(to.Note, from.Note, all);
 
     for (std::size_t i = 0; i < to.Custom.size(); ++i) {
-        CopyText(to.Custom[i], from.Custom[i], all);
-        CopyText(to.MappedCustom[i], from.MappedCustom[i], all);
+        CopyWhenGiven(to.Custom[i], from.Custom[i], all);
+        CopyWhenGiven(to.MappedCustom[i], from.MappedCustom[i], all);
     }
     for (std::size_t i = 0; i < 9; ++i)
-        CopyText(to.CustomLabel[i], from.CustomLabel[i], all);
+        CopyWhenGiven(to.CustomLabel[i], from.CustomLabel[i], all);
 
     for (auto text32 : {&CommAddrRec::Title, &CommAddrRec::Department, &CommAddrRec::Im1, &CommAddrRec::Im2,
                         &CommAddrRec::ManagerName, &CommAddrRec::AssistantName, &CommAddrRec::SpouseName,
                         &CommAddrRec::ChildrenNames, &CommAddrRec::Account, &CommAddrRec::MhsCommonName,
                         &CommAddrRec::CustomerId, &CommAddrRec::GovernmentId, &CommAddrRec::OrganizationId})
-        CopyText(to.*text32, from.*text32, all);
+        CopyWhenGiven(to.*text32, from.*text32, all);
 
     to.Birthday = from.Birthday;
     to.Anniversary = from.Anniversary;

@@ -10,13 +10,6 @@ void HashDate(FieldHasher& hasher, const platform::SystemTime& time)
     hasher.Number(time.Day);
 }
 
-template <std::size_t N>
-void CopyIfSet(Text<N>& to, const Text<N>& from)
-{
-    if (!from.empty())
-        to = from;
-}
-
 }  // namespace
 
 std::span<const FieldName> DateFieldTable()
@@ -59,10 +52,10 @@ void CommDateMgr::HashField(FieldHasher& hasher, const CommDateRec& record, int 
 
 void CommDateMgr::Merge(CommDateRec& to, const CommDateRec& from) const
 {
-    CopyIfSet(to.Subject, from.Subject);
-    CopyIfSet(to.Location, from.Location);
-    CopyIfSet(to.Note, from.Note);
-    CopyIfSet(to.Category, from.Category);
+    CopyWhenGiven(to.Subject, from.Subject);
+    CopyWhenGiven(to.Location, from.Location);
+    CopyWhenGiven(to.Note, from.Note);
+    CopyWhenGiven(to.Category, from.Category);
     to.ReminderSet = from.ReminderSet;
     to.AllDay = from.AllDay;
     to.Private = from.Private;

@@ -42,10 +42,8 @@ void CommNoteMgr::Merge(CommNoteRec& to, const CommNoteRec& from) const
 {
     to.Color = from.Color;
     to.Private = from.Private;
-    if (!from.Subject.empty())
-        to.Subject = from.Subject;
-    if (!from.Text.empty())
-        to.Text = from.Text;
+    CopyWhenGiven(to.Subject, from.Subject);
+    CopyWhenGiven(to.Text, from.Text);
     to.Status = RecStatus::Same;
 }
 

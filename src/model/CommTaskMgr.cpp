@@ -42,10 +42,8 @@ void CommTaskMgr::HashField(FieldHasher& hasher, const CommTaskRec& record, int 
 
 void CommTaskMgr::Merge(CommTaskRec& to, const CommTaskRec& from) const
 {
-    if (!from.Subject.empty())
-        to.Subject = from.Subject;
-    if (!from.Note.empty())
-        to.Note = from.Note;
+    CopyWhenGiven(to.Subject, from.Subject);
+    CopyWhenGiven(to.Note, from.Note);
     to.DueDate = from.DueDate;
     to.Alarm = from.Alarm;
     to.Private = from.Private;

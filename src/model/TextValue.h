@@ -82,4 +82,13 @@ public:
     }
 };
 
+// Copies `from` into `to` unless it is empty (always, with `copyEmpty`): how a merge keeps the
+// stored value of a field the incoming record leaves empty.
+template <std::size_t N, std::size_t M>
+void CopyWhenGiven(Text<N>& to, const Text<M>& from, bool copyEmpty = false)
+{
+    if (copyEmpty || !from.empty())
+        to = from;
+}
+
 }  // namespace velmora::model

@@ -15,8 +15,7 @@ using model::Text;
 template <std::size_t N, std::size_t M>
 void SetIfGiven(Text<N>& to, const Text<M>& from)
 {
-    if (!from.empty())
-        to = from;
+    model::CopyWhenGiven(to, from);
 }
 
 void SetIfGiven(double& to, double from)
