@@ -154,17 +154,9 @@ private:
     {
         const std::string path = FilePath(Files().Data);
         Say(kInfo, Kind::kTexts.readStart, path.c_str());
-        const DataFileResult result = connectors::ReadDataFile<Raw>(
-            path, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.readCount, count); },
-            [&](Raw&& raw) {
-                const Record common = ToCommon(raw);
-                Record* stored = mManager.Add(&common);
-                if (stored == nullptr)
-                    return false;
-                mRecords.push_back(std::move(raw));
-                stored->SourceData.PointAt(&mRecords.back());
-                return true;
-            });
+        const DataFileResult result = connectors::ReadDataFileInto<Raw>(
+            path, mManager, mRecords, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.readCount, count); },
+            [](const Raw& raw) { return ToCommon(raw); });
         if (result == DataFileResult::CannotOpen)
             Say(kError, Kind::kTexts.readOpenFail, path.c_str());
         if (result != DataFileResult::Ok) {

@@ -106,6 +106,24 @@ DataFileResult ReadDataFile(const std::string& path, OnCount onCount, OnRecord o
     return DataFileResult::Ok;
 }
 
+// Reads a data file into a manager: each record converted by `convert(raw)` (which may adjust
+// the raw record first) is stored in the manager, and the raw record kept at the end of `kept`
+// (a deque, so that it stays where it is) and attached to the stored record as its source data.
+// The caller clears both when the result is not Ok.
+template <class Rec, class Manager, class Kept, class OnCount, class Convert>
+DataFileResult ReadDataFileInto(const std::string& path, Manager& manager, Kept& kept, OnCount onCount, Convert convert)
+{
+    return ReadDataFile<Rec>(path, onCount, [&](Rec&& raw) {
+        const auto common = convert(raw);
+        auto* stored = manager.Add(&common);
+        if (stored == nullptr)
+            return false;
+        kept.push_back(std::move(raw));
+        stored->SourceData.PointAt(&kept.back());
+        return true;
+    });
+}
+
 // Writes beside the file and renames the result over it once it is complete, so a reader never
 // meets half a file. onCount(count) is called once the file is open.
 template <class Records, class OnCount>

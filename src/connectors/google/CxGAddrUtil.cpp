@@ -289,17 +289,10 @@ bool CxGAddrUtil::Load()
     if (loaded) {
         const std::string path = FilePath(Files().Data);
         VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "Start loading Google Contacts from temperary file: %s", path.c_str());
-        const DataFileResult result = ReadDataFile<GContactRec>(
-            path, [](std::int32_t count) { VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "There are %d Contact records in total.", count); },
-            [this](GContactRec&& raw) {
-                const model::CommAddrRec common = ToCommon(raw, mMappedKeys);
-                model::CommAddrRec* stored = mManager.Add(&common);
-                if (stored == nullptr)
-                    return false;
-                mRecords.push_back(std::move(raw));
-                stored->SourceData.PointAt(&mRecords.back());
-                return true;
-            });
+        const DataFileResult result = ReadDataFileInto<GContactRec>(
+            path, mManager, mRecords,
+            [](std::int32_t count) { VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "There are %d Contact records in total.", count); },
+            [this](const GContactRec& raw) { return ToCommon(raw, mMappedKeys); });
         if (result == DataFileResult::CannotOpen)
             VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "Failed to open file: %s", path.c_str());
         loaded = result == DataFileResult::Ok;

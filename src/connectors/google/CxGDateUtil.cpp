@@ -93,17 +93,12 @@ bool CxGDateUtil::LoadEvents(const std::string& fileName)
 {
     const std::string path = FilePath(fileName.empty() ? Files().Data : fileName);
     VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "Start loading Calendar events information from file: %s", path.c_str());
-    const DataFileResult result = ReadDataFile<GEventRec>(
-        path, [](std::int32_t count) { VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "There are %d event records in total", count); },
-        [this](GEventRec&& event) {
+    const DataFileResult result = ReadDataFileInto<GEventRec>(
+        path, mManager, mEvents,
+        [](std::int32_t count) { VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "There are %d event records in total", count); },
+        [](GEventRec& event) {
             ApplyRecurrenceText(event);
-            const model::CommDateRec common = ToCommon(event);
-            model::CommDateRec* stored = mManager.Add(&common);
-            if (stored == nullptr)
-                return false;
-            mEvents.push_back(std::move(event));
-            stored->SourceData.PointAt(&mEvents.back());
-            return true;
+            return ToCommon(event);
         });
     if (result == DataFileResult::CannotOpen)
         VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "Failed to open file: %s", path.c_str());

@@ -82,21 +82,13 @@ protected:
             const std::string path = FilePath(Files().Data);
             if (texts.FromFile != nullptr)
                 VL_LOG(CxDebugUtil::kInfo, kUnit, texts.FromFile, path.c_str());
-            const DataFileResult result = ReadDataFile<Raw>(
-                path,
+            const DataFileResult result = ReadDataFileInto<Raw>(
+                path, mManager, mRecords,
                 [&](std::int32_t count) {
                     if (texts.Count != nullptr)
                         VL_LOG(CxDebugUtil::kInfo, kUnit, texts.Count, count);
                 },
-                [&](Raw&& raw) {
-                    const auto common = convert(raw);
-                    auto* stored = mManager.Add(&common);
-                    if (stored == nullptr)
-                        return false;
-                    mRecords.push_back(std::move(raw));
-                    stored->SourceData.PointAt(&mRecords.back());
-                    return true;
-                });
+                convert);
             if (result == DataFileResult::CannotOpen)
                 VL_LOG(CxDebugUtil::kError, kUnit, texts.OpenFailed, path.c_str());
             loaded = result == DataFileResult::Ok;
