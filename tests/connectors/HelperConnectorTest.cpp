@@ -165,6 +165,20 @@ TEST_F(ExchangeTest, ADamagedOrMissingDataFileIsAnErrorThatSaysSo)
     EXPECT_EQ(connector.GetErrorText(), "The helper program velmora-fake-helper left no data file " + work.Path() + "T.dat.");
 }
 
+TEST_F(ExchangeTest, AParameterFileThatCannotBeWrittenStartsNoHelper)
+{
+    // A folder in the parameter file's place: the file cannot be put there.
+    std::filesystem::create_directories(work.Path() + "TParam.dat/inside");
+    ::setenv("VELMORA_FAKE_HELPER", ("copy:" + work.Path() + "seen.dat").c_str(), 1);
+    ProbeConnector connector("velmora-fake-helper");
+    connector.SetWorkFolder(work.Path());
+    EXPECT_FALSE(connector.RunHelper(HelperMode::Load));
+    EXPECT_EQ(connector.GetErrorText(),
+              "The parameter file " + work.Path() + "TParam.dat for velmora-fake-helper cannot be written.");
+    EXPECT_FALSE(std::filesystem::exists(work.Path() + "seen.dat"));
+    EXPECT_EQ(Log().find("Executing command"), std::string::npos);
+}
+
 TEST_F(ExchangeTest, WithoutADataFolderNoHelperRuns)
 {
     ProbeConnector connector("velmora-fake-helper");

@@ -60,8 +60,13 @@ bool HelperConnector::RunHelper(HelperMode mode)
     ParamParser params;
     AddParams(params);
     const std::string paramPath = FilePath(mFiles.Param);
-    if (!params.Save(paramPath))
+    if (!params.Save(paramPath)) {
+        // A helper started on an old or missing parameter file would do the wrong work.
         VL_LOG(diagnostics::CxDebugUtil::kError, mFamily.LogUnit, "Failed to open file: %s", paramPath.c_str());
+        std::remove(paramPath.c_str());
+        SetError("The parameter file " + paramPath + " for " + mHelperName + " cannot be written.");
+        return false;
+    }
 
     mHasError = false;
     mErrorText.clear();

@@ -48,18 +48,22 @@ LaunchResult HelperRunner::Launch()
     CxDebugUtil::Instance().Log(CxDebugUtil::kInfo, mLogUnit, __LINE__, "Set current directory: %s", directory.c_str());
 
     // The current directory changes for the helper only; this process keeps its own.
+    pid_t pid = 0;
     std::string program = programFolder + mExeName;
     std::string paramPath = mWorkFolder + mParamFileName;
     const std::string command = "\"" + mExeName + "\" \"" + paramPath + "\"";
     CxDebugUtil::Instance().Log(CxDebugUtil::kInfo, mLogUnit, __LINE__, "Executing command: %s", command.c_str());
 
     posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
-    char* argv[] = {program.data(), paramPath.data(), nullptr};
-    pid_t pid = 0;
-    const int failure = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
+    int failure = posix_spawn_file_actions_init(&actions);
+    if (failure == 0) {
+        // Without its folder the helper would run in ours and exchange files in the wrong place.
+        failure = posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+        char* argv[] = {program.data(), paramPath.data(), nullptr};
+        if (failure == 0)
+            failure = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+    }
     if (failure != 0) {
         const std::string reason = std::strerror(failure);
         CxDebugUtil::Instance().Log(CxDebugUtil::kError, mLogUnit, __LINE__, "CreateProcess Error: %s", reason.c_str());
