@@ -12,11 +12,11 @@
 #include "core/LoadAndCompare.h"
 #include "core/MigrateToTarget.h"
 #include "core/MigrationLock.h"
+#include "core/PalmOptions.h"
 #include "core/PreviewColumns.h"
 #include "core/SessionManagers.h"
 #include "core/detail/RecordDifferences.h"
 
-#include "palm/PalmUsers.h"
 #include "platform/CodePage.h"
 #include "platform/ConsoleUiHost.h"
 #include "platform/PrivateFile.h"
@@ -109,11 +109,9 @@ int main(int argc, char** argv)
     const int source = app.Settings.SourceApp;
     if (source == AppType::PalmDesktop) {
         // As the Palm options page does: read the users, take the stored one or the first.
-        palm::LoadPalmUserList(ui);
-        const auto* user = palm::PickPalmUser(palm::ThePalmUserList().Users(),
-                                              static_cast<std::uint32_t>(app.Settings.PDUserID));
-        if (user != nullptr)
-            app.Settings.PDUserID = static_cast<int>(user->UserId);
+        const PalmOptions palm = ReadPalmOptions(ui, static_cast<std::uint32_t>(app.Settings.PDUserID));
+        if (palm.Chosen >= 0)
+            app.Settings.PDUserID = static_cast<int>(palm.Users[static_cast<std::size_t>(palm.Chosen)].Id);
     }
     ApplyFieldMapping(app, source);
     bool ok = LoadAndCompare(app, ui, nullptr, source, AppType::Act);

@@ -4,12 +4,8 @@
 #include "ui/Widgets.h"
 
 #include "core/LoadAndCompare.h"
+#include "core/PalmOptions.h"
 #include "core/SessionManagers.h"
-#include "palm/PalmInstall.h"
-#include "palm/PalmUsers.h"
-#include "palm/PmInfo.h"
-#include "platform/PeVersion.h"
-#include "platform/WindowsPath.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,29 +51,6 @@ constexpr SheetSettings kSettings[] = {
     {&core::AppSettings::PDUseTaskFile, &core::AppSettings::PDTaskFileName, &core::AppSettings::SyncTask},
     {&core::AppSettings::PDUseNoteFile, &core::AppSettings::PDNoteFileName, &core::AppSettings::SyncNote},
 };
-
-// The kind of file the front-end of the sheet's data type finds: 255 for none it knows.
-int ProbeFile(TfmPDOption::Sheet sheet, const std::string& path)
-{
-    switch (sheet) {
-    case TfmPDOption::Addr: return palm::PmAddrInfo().CheckFileType(path);
-    case TfmPDOption::Date: return palm::PmDateInfo().CheckFileType(path);
-    case TfmPDOption::Todo: return palm::PmTodoInfo().CheckFileType(path);
-    case TfmPDOption::Memo: return palm::PmMemoInfo().CheckFileType(path);
-    }
-    return palm::kGenerationFailed;
-}
-
-// "%d.%d.%d.%d" of palm.exe in the Palm Desktop folder; empty when either is missing.
-std::string PalmVersionText()
-{
-    std::string folder;
-    platform::FileVersion version;
-    if (palm::GetPalmDesktopPath(folder) != palm::kPalmPathOk ||
-        !platform::GetFileVersion(platform::ResolveNoCase(folder + "palm.exe"), version))
-        return {};
-    return platform::FormatVersion(version);
-}
 
 }  // namespace
 
@@ -131,17 +104,15 @@ bool TfmPDOption::UpdateData(bool leaving)
 {
     core::AppSettings& s = Settings();
     if (!leaving) {
-        palm::LoadPalmUserList(mContext.ui);
-        const std::string version = PalmVersionText();
-        lblPDVersion->setText(version.empty() ? QString("Not Found.") : ToQt(version));
-        lblPDVersion->setStyleSheet(version.empty() ? "color: red;" : "color: blue;");
+        const core::PalmOptions palm = core::ReadPalmOptions(mContext.ui, static_cast<std::uint32_t>(s.PDUserID));
+        lblPDVersion->setText(palm.Version.empty() ? QString("Not Found.") : ToQt(palm.Version));
+        lblPDVersion->setStyleSheet(palm.Version.empty() ? "color: red;" : "color: blue;");
 
-        const auto& users = palm::ThePalmUserList().Users();
         cbPDUser->clear();
-        for (const palm::PalmUserInfo& user : users)
-            cbPDUser->addItem(ToQt(user.UserName), QVariant::fromValue(static_cast<qulonglong>(user.UserId)));
-        if (const palm::PalmUserInfo* chosen = palm::PickPalmUser(users, static_cast<std::uint32_t>(s.PDUserID)))
-            cbPDUser->setCurrentIndex(static_cast<int>(chosen - users.data()));
+        for (const core::PalmOptions::User& user : palm.Users)
+            cbPDUser->addItem(ToQt(user.Name), QVariant::fromValue(static_cast<qulonglong>(user.Id)));
+        if (palm.Chosen >= 0)
+            cbPDUser->setCurrentIndex(palm.Chosen);
 
         for (std::size_t i = 0; i < mSheets.size(); ++i) {
             const SheetSettings& setting = kSettings[i];
@@ -175,7 +146,7 @@ void TfmPDOption::Browse(Sheet sheet)
 void TfmPDOption::AcceptBrowsedFile(Sheet sheet, const QString& path)
 {
     SheetControls& c = mSheets[sheet];
-    if (ProbeFile(sheet, FromQt(path)) == palm::kGenerationFailed) {
+    if (!core::IsKnownPalmFile(static_cast<int>(sheet), FromQt(path))) {
         Error(kSheets[sheet].invalidFile);
         c.fileName->setFocus();
         return;
