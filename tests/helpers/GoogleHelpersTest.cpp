@@ -8,6 +8,7 @@
 #include "connectors/google/RecurrenceText.h"
 #include "model/CxDateTime.h"
 #include "platform/Folders.h"
+#include "support/FixedZone.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -210,8 +211,7 @@ TEST(GoogleCalendarHelper, RulesWithoutOccurrencesOrWithADamagedEnd)
 
 TEST(GoogleCalendarHelper, MapsAGoogleExport)
 {
-    ::setenv("TZ", "UTC", 1);
-    ::tzset();
+    const velmora::testing::FixedZone utc("UTC");
     TempDir dir;
     WriteFile(dir.Path() + "work.ics", kCalendar);
     GoogleCalendarFile file;
@@ -259,8 +259,6 @@ TEST(GoogleCalendarHelper, MapsAGoogleExport)
     EXPECT_EQ(review.Description, "Figures\r\nand plans");
     ApplyRecurrenceText(review);
     EXPECT_EQ(ToCommon(review).Recurrence.Kind, 3) << "the monthly weekday rule keeps the helper's type";
-    ::unsetenv("TZ");
-    ::tzset();
 }
 
 class GoogleAccountTest : public ::testing::Test {

@@ -1,5 +1,6 @@
 // The front-ends: which reader they take, what they leave out, and the common records they make.
 #include "PalmTestSupport.h"
+#include "support/FixedZone.h"
 
 #include "palm/PalmUsers.h"
 #include "palm/PmInfo.h"
@@ -17,16 +18,9 @@ constexpr std::uint32_t kPalm414 = 40104;
 
 class FrontEnds : public velmora::testing::PalmFiles {
 protected:
-    void SetUp() override
-    {
-        PalmFiles::SetUp();
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-    }
+    const velmora::testing::FixedZone mUtc{"UTC"};
     void TearDown() override
     {
-        ::unsetenv("TZ");
-        ::tzset();
         ::unsetenv("VELMORA_REGISTRY");
         UserDataLibrary().Unload();
         PalmFiles::TearDown();

@@ -8,6 +8,7 @@
 #include "palmdat/Palm6Writer.h"
 
 #include "model/CxDateTime.h"
+#include "support/FixedZone.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -49,8 +50,6 @@ protected:
         DataModule().ReaderProgram = "PalmMdbRead";
         DataModule().QueryTimeout = std::chrono::milliseconds(60'000);
         ::unsetenv("VELMORA_FAKE_HELPER");
-        ::unsetenv("TZ");
-        ::tzset();
         PalmFiles::TearDown();
     }
     std::string Save(const std::string& name, const JetDatabase& db)
@@ -130,8 +129,7 @@ TEST_F(Mdb, ValueKindsOfRealAccessFiles)
 
 TEST_F(Mdb, RecurrenceRules)
 {
-    ::setenv("TZ", "UTC", 1);
-    ::tzset();
+    const velmora::testing::FixedZone utc("UTC");
     const std::int32_t march7 = 1204880400;  // 2008-03-07 09:00
     struct Case {
         const char* rule;
@@ -219,8 +217,7 @@ TEST_F(Mdb, ContactsAndMemosThroughTheReaders)
 
 TEST_F(Mdb, CalendarAndToDoRules)
 {
-    ::setenv("TZ", "UTC", 1);
-    ::tzset();
+    const velmora::testing::FixedZone utc("UTC");
     Palm6Row event{{"Summary", V::Of("Review")}, {"Start Time", V::Of(std::int64_t{1204880400})},
                    {"End Time", V::Of(std::int64_t{1204884000})}, {"Repeated Event", V::Of("YM1 3 #0")},
                    {"Alarm", V::Of(std::int64_t{1})}, {"Alarm Advance", V::Of(std::int64_t{10})},
