@@ -3,6 +3,7 @@
 
 #include "palm/dat/PmDBUtil.h"
 #include "palm/dat/PmTime.h"
+#include "support/FixedZone.h"
 
 #include <cstdlib>
 #include <sys/file.h>
@@ -20,11 +21,11 @@ namespace {
 
 class Primitives : public velmora::testing::PalmFiles {
 protected:
-    // Opens a file holding the bytes followed by one marker Long.
+    // Reads the bytes followed by one marker Long.
     PmDBUtil& Open(const PalmDatWriter& w)
     {
         const std::string bytes = w.Bytes() + std::string("\x2A\0\0\0", 4);
-        EXPECT_TRUE(db.Open(Put("file.dat", bytes), 2));
+        db.OpenData(bytes.data(), bytes.size());
         return db;
     }
     // True when the next Long is the marker, that is, the read before consumed exactly its value.
@@ -161,36 +162,34 @@ TEST_F(Primitives, RepeatEventsWithClassDefinitionsReferencesAndExceptions)
 
 TEST_F(Primitives, DamagedValuesFailTheRead)
 {
-    PalmRepeat read;
-    PalmDatWriter wrongTag;
-    wrongTag.Long(9).Short(0).Short(0);
-    EXPECT_FALSE(Open(wrongTag).ReadRepeat(read));
-    PalmDatWriter wrongMarker;
-    wrongMarker.Long(8).Short(0).Short(0xFFFF).Short(2).Short(0);
-    EXPECT_FALSE(Open(wrongMarker).ReadRepeat(read));
-    PalmDatWriter manyExceptions;  // 65535 exception dates in a file of a few bytes
-    manyExceptions.Long(8).Short(0xFFFF);
-    EXPECT_FALSE(Open(manyExceptions).ReadRepeat(read));
-
+    PalmRepeat repeat;
     PalmExtField field;
-    PalmDatWriter hugeExt;  // two gigabytes of data announced
-    hugeExt.Long(64).Long(0x7FFFFFFF);
-    EXPECT_FALSE(Open(hugeExt).ReadExtField(field));
-    PalmDatWriter negativeExt;
-    negativeExt.Long(64).Long(1).Long(0).Long(0).Long(-5);
-    EXPECT_FALSE(Open(negativeExt).ReadExtField(field));
-
-    // A text whose stored length runs past the end of the file.
     std::string text;
-    PalmDatWriter shortText;
-    shortText.Long(5).Long(0).Byte(0xFF).Short(60000).Raw("abc");
-    ASSERT_TRUE(db.Open(Put("short.dat", shortText.Bytes()), 2));
-    EXPECT_FALSE(db.ReadTypedText(text));
     std::int32_t value = 0;
-    PalmDatWriter halfLong;
-    halfLong.Short(1);
-    ASSERT_TRUE(db.Open(Put("half.dat", halfLong.Bytes()), 2));
-    EXPECT_FALSE(db.ReadLong(value));
+    const struct {
+        const char* name;
+        PalmDatWriter bytes;
+        std::function<bool(PmDBUtil&)> read;
+    } cases[] = {
+        {"a repeat of the wrong tag", PalmDatWriter().Long(9).Short(0).Short(0), [&](PmDBUtil& d) { return d.ReadRepeat(repeat); }},
+        {"a repeat with a wrong class marker", PalmDatWriter().Long(8).Short(0).Short(0xFFFF).Short(2).Short(0),
+         [&](PmDBUtil& d) { return d.ReadRepeat(repeat); }},
+        {"65535 exception dates in a few bytes", PalmDatWriter().Long(8).Short(0xFFFF),
+         [&](PmDBUtil& d) { return d.ReadRepeat(repeat); }},
+        {"two gigabytes of extended data announced", PalmDatWriter().Long(64).Long(0x7FFFFFFF),
+         [&](PmDBUtil& d) { return d.ReadExtField(field); }},
+        {"a negative extended length", PalmDatWriter().Long(64).Long(1).Long(0).Long(0).Long(-5),
+         [&](PmDBUtil& d) { return d.ReadExtField(field); }},
+        {"a text running past the end", PalmDatWriter().Long(5).Long(0).Byte(0xFF).Short(60000).Raw("abc"),
+         [&](PmDBUtil& d) { return d.ReadTypedText(text); }},
+        {"half a Long", PalmDatWriter().Short(1), [&](PmDBUtil& d) { return d.ReadLong(value); }},
+    };
+    for (const auto& c : cases) {
+        // Without the marker: a read that ran on into it would not see the end of the data.
+        const std::string bytes = c.bytes.Bytes();
+        db.OpenData(bytes.data(), bytes.size());
+        EXPECT_FALSE(c.read(db)) << c.name;
+    }
 }
 
 TEST_F(Primitives, OpenIsExclusive)
@@ -237,8 +236,7 @@ TEST(PmCategoryMgr, AddRules)
 
 TEST(PmTime, LocalTextsAndFields)
 {
-    ::setenv("TZ", "America/New_York", 1);
-    ::tzset();
+    const velmora::testing::FixedZone newYork("America/New_York");
     velmora::palm::PmTime time;
     ASSERT_TRUE(time.FromFields(2005, 1, 15, 13, 4, 5));
     EXPECT_EQ(time.GetValue(), 1105812245);  // 18:04:05 UTC
@@ -246,8 +244,6 @@ TEST(PmTime, LocalTextsAndFields)
     EXPECT_EQ(time.ToTimeText(), "13:04:05");
     EXPECT_EQ(time.GetYear(), 2005);
     EXPECT_EQ(velmora::palm::PmTime(0x749DCEFF).GetYear(), 2031);
-    ::unsetenv("TZ");
-    ::tzset();
 }
 
 }  // namespace

@@ -234,7 +234,9 @@ TEST_F(Readers, EarlierContactsCustomLabelsAndUnknownFields)
     w.EarlyHeader(0x41420100, "address.dat", "one\ntwo\nthree\nfour\nfive\nsix\n").Categories({});
     w.Schema(74, 32, 30, 64);
     w.Record(contact).Record(next);  // 30 fields each: the two extra indexes read nothing
-    PmAddrUtil reader(Put("address.dat", w.Bytes()));
+    PmAddrUtil reader;
+    const std::string bytes = w.Bytes();
+    ASSERT_TRUE(reader.LoadData(bytes.data(), bytes.size()));  // as from a file, without one
     ASSERT_TRUE(reader.Loaded());
     EXPECT_EQ(reader.SecondText(), "one\ntwo\nthree\nfour\n");
     EXPECT_EQ(reader.CustomLabels()[0], "one");

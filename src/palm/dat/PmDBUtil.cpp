@@ -61,28 +61,45 @@ bool PmDBUtil::Open(const std::string& path, int mode)
     return true;
 }
 
+void PmDBUtil::OpenData(const void* data, std::size_t size)
+{
+    Close();
+    const auto* bytes = static_cast<const std::uint8_t*>(data);
+    mBuffer.assign(bytes, bytes + (bytes != nullptr ? size : 0));
+    mInMemory = true;
+    mPath.clear();
+    mFileSize = mBuffer.size();
+    mBufferEnd = mBuffer.size();
+}
+
 void PmDBUtil::Close()
 {
     if (mFd >= 0)
         ::close(mFd);  // releases the lock
     mFd = -1;
+    if (mInMemory) {
+        mInMemory = false;
+        mBuffer.assign(kBufferSize, 0);
+    }
     mBufferStart = 0;
     mBufferPos = mBufferEnd = 0;
 }
 
 std::int64_t PmDBUtil::GetFilePosition() const
 {
-    return mFd >= 0 ? static_cast<std::int64_t>(mBufferStart + mBufferPos) : 0;
+    return IsOpen() ? static_cast<std::int64_t>(mBufferStart + mBufferPos) : 0;
 }
 
 std::uint64_t PmDBUtil::BytesLeft() const
 {
     const auto position = static_cast<std::uint64_t>(GetFilePosition());
-    return mFd >= 0 && position < mFileSize ? mFileSize - position : 0;
+    return IsOpen() && position < mFileSize ? mFileSize - position : 0;
 }
 
 bool PmDBUtil::Fill()
 {
+    if (mInMemory)
+        return false;  // everything is in the buffer already
     mBufferStart += mBufferEnd;
     mBufferPos = mBufferEnd = 0;
     for (;;) {
@@ -98,7 +115,7 @@ bool PmDBUtil::Fill()
 
 bool PmDBUtil::ReadBytes(void* buffer, std::size_t count)
 {
-    if (mFd < 0 || buffer == nullptr || count == 0 || count > BytesLeft())
+    if (!IsOpen() || buffer == nullptr || count == 0 || count > BytesLeft())
         return false;
     auto* out = static_cast<std::uint8_t*>(buffer);
     while (count > 0) {
@@ -115,7 +132,7 @@ bool PmDBUtil::ReadBytes(void* buffer, std::size_t count)
 
 bool PmDBUtil::Skip(std::size_t count)
 {
-    if (mFd < 0 || count > BytesLeft())
+    if (!IsOpen() || count > BytesLeft())
         return false;
     while (count > 0) {
         if (mBufferPos == mBufferEnd && !Fill())

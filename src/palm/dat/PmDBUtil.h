@@ -56,8 +56,11 @@ public:
     // locked (Palm Desktop running, another load) fails, and so does a read-only file in the
     // modes that write. Closes any open file first; an empty path fails.
     bool Open(const std::string& path, int mode);
+    // Reads these bytes instead of a file (a copy is kept until Close), so that tests and fuzz
+    // targets need no file.
+    void OpenData(const void* data, std::size_t size);
     void Close();
-    bool IsOpen() const { return mFd >= 0; }
+    bool IsOpen() const { return mFd >= 0 || mInMemory; }
     const std::string& Path() const { return mPath; }
 
     bool ReadBytes(void* buffer, std::size_t count);
@@ -114,6 +117,7 @@ private:
     bool Fill();
 
     int mFd = -1;
+    bool mInMemory = false;  // the buffer holds the whole data
     std::string mPath;
     std::uint64_t mFileSize = 0;
     std::uint64_t mBufferStart = 0;  // file offset of mBuffer[0]

@@ -40,17 +40,34 @@ bool PmEarlyFile::LoadByUser(std::uint32_t userId)
 
 bool PmEarlyFile::LoadFile(const std::string& path)
 {
-    return BeginLoad(mKind.load, path) && EndLoad(mKind.load, path, ReadSteps(path));
+    mLoaded = BeginLoad(mKind.load, path) && EndLoad(mKind.load, path, ReadSteps(path));
+    return mLoaded;
+}
+
+bool PmEarlyFile::LoadData(const void* data, std::size_t size)
+{
+    static const std::string kName = "(data in memory)";
+    mLoaded = false;
+    if (!BeginLoad(mKind.load, kName))
+        return false;
+    OpenData(data, size);
+    mLoaded = EndLoad(mKind.load, kName, ReadContent());
+    return mLoaded;
 }
 
 const char* PmEarlyFile::ReadSteps(const std::string& path)
 {
-    const auto step = [this](std::size_t which) { return mKind.stepLines[which] != nullptr ? mKind.stepLines[which] : ""; };
     if (!Open(path, 2)) {
         if (mKind.stepLines[0] != nullptr)
             VL_LOG(CxDebugUtil::kError, mKind.load.unit, mKind.stepLines[0], path.c_str());
         return "";
     }
+    return ReadContent();
+}
+
+const char* PmEarlyFile::ReadContent()
+{
+    const auto step = [this](std::size_t which) { return mKind.stepLines[which] != nullptr ? mKind.stepLines[which] : ""; };
     std::int32_t version = 0;
     if (!ReadLong(version) || static_cast<std::uint32_t>(version) != mKind.version)
         return step(1);

@@ -44,6 +44,8 @@ class PmEarlyFile : public PmDBUtil {
 public:
     bool LoadByUser(std::uint32_t userId);
     bool LoadFile(const std::string& path);
+    // The same over the bytes of a file held in memory.
+    bool LoadData(const void* data, std::size_t size);
     bool Loaded() const { return mLoaded; }
 
     const std::string& DatabaseName() const { return mDatabaseName; }
@@ -65,6 +67,7 @@ protected:
 
 private:
     const char* ReadSteps(const std::string& path);
+    const char* ReadContent();
     bool LoadCustomLabels();
     bool LoadSchema();
 

@@ -45,7 +45,19 @@ bool PmExFile::LoadByUser(std::uint32_t userId)
 
 bool PmExFile::LoadFile(const std::string& path)
 {
-    return BeginLoad(mKind.load, path) && EndLoad(mKind.load, path, ReadSteps(path));
+    mLoaded = BeginLoad(mKind.load, path) && EndLoad(mKind.load, path, ReadSteps(path));
+    return mLoaded;
+}
+
+bool PmExFile::LoadData(const void* data, std::size_t size)
+{
+    static const std::string kName = "(data in memory)";
+    mLoaded = false;
+    if (!BeginLoad(mKind.load, kName))
+        return false;
+    OpenData(data, size);
+    mLoaded = EndLoad(mKind.load, kName, ReadContent());
+    return mLoaded;
 }
 
 const char* PmExFile::ReadSteps(const std::string& path)
@@ -54,6 +66,11 @@ const char* PmExFile::ReadSteps(const std::string& path)
         VL_LOG(CxDebugUtil::kError, mKind.load.unit, "Failed to open file: %s", path.c_str());
         return "";
     }
+    return ReadContent();
+}
+
+const char* PmExFile::ReadContent()
+{
     if (!CheckMagic())
         return "Failed to check magic code.";
     if (!CheckVersion())

@@ -53,6 +53,8 @@ public:
     bool LoadByUser(std::uint32_t userId);
     // Every step logs its own failure; the file is closed afterwards in every case.
     bool LoadFile(const std::string& path);
+    // The same over the bytes of a file held in memory.
+    bool LoadData(const void* data, std::size_t size);
     // The result of the load done by a constructor given a path.
     bool Loaded() const { return mLoaded; }
 
@@ -87,6 +89,7 @@ protected:
 private:
     // Runs the steps; null on success, else the failed step's line ("" when already logged).
     const char* ReadSteps(const std::string& path);
+    const char* ReadContent();
     bool CheckMagic();
     bool CheckVersion();
     bool LoadDescription();
