@@ -39,9 +39,8 @@ public:
     template <std::size_t N>
     bool ReadString(Text<N>& value, std::int32_t* storedLength = nullptr)
     {
-        std::string text;
-        const bool read = ReadString(text, Text<N>::MaxLength, storedLength);
-        value = text;
+        const bool read = ReadString(mScratch, Text<N>::MaxLength, storedLength);
+        value = mScratch;
         return read;
     }
 
@@ -61,6 +60,7 @@ private:
     bool WriteBytes(const void* buffer, std::size_t size);
 
     std::FILE* mFile = nullptr;
+    std::string mScratch;  // reused by every text read, so that reading one allocates nothing
 };
 
 }  // namespace velmora::model

@@ -114,8 +114,7 @@ template <class Rec, class Manager, class Kept, class OnCount, class Convert>
 DataFileResult ReadDataFileInto(const std::string& path, Manager& manager, Kept& kept, OnCount onCount, Convert convert)
 {
     return ReadDataFile<Rec>(path, onCount, [&](Rec&& raw) {
-        const auto common = convert(raw);
-        auto* stored = manager.Add(&common);
+        auto* stored = manager.Add(convert(raw));
         if (stored == nullptr)
             return false;
         kept.push_back(std::move(raw));
