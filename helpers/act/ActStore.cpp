@@ -77,7 +77,14 @@ struct Binder {
     template <std::size_t N>
     void Text(const char*, const model::Text<N>& value)
     {
-        const std::string utf8 = platform::AnsiToUtf8(value.view());
+        const std::string_view text = value.view();
+        if (platform::IsAscii(text)) {
+            // A null pointer would bind SQL NULL: the empty text is "".
+            sqlite3_bind_text(statement, index++, text.empty() ? "" : text.data(), static_cast<int>(text.size()),
+                              SQLITE_TRANSIENT);
+            return;
+        }
+        const std::string utf8 = platform::AnsiToUtf8(text);
         sqlite3_bind_text(statement, index++, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
     }
     void Int(const char*, std::int32_t value) { sqlite3_bind_int(statement, index++, value); }
@@ -94,7 +101,11 @@ struct RowReader {
     {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
         const int bytes = sqlite3_column_bytes(statement, index++);
-        value = text != nullptr ? platform::Utf8ToAnsi(std::string_view(text, static_cast<std::size_t>(bytes))) : std::string();
+        const std::string_view utf8 = text != nullptr ? std::string_view(text, static_cast<std::size_t>(bytes)) : std::string_view();
+        if (platform::IsAscii(utf8))
+            value = utf8;
+        else
+            value = platform::Utf8ToAnsi(utf8);
     }
     void Int(const char*, std::int32_t& value) { value = sqlite3_column_int(statement, index++); }
     void Flag(const char*, std::uint8_t& value) { value = sqlite3_column_int(statement, index++) != 0 ? 1 : 0; }
@@ -192,7 +203,7 @@ std::unique_ptr<ActStore> ActStore::Open(const std::string& path, std::string& e
         return nullptr;
     }
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         error = "The ACT! database " + path + " cannot be opened: " + sqlite3_errmsg(db) + ".";
         sqlite3_close(db);
         return nullptr;
@@ -237,7 +248,7 @@ std::unique_ptr<ActStore> ActStore::Create(const std::string& path, const std::s
     }
     ::close(fd);
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
         error = "The ACT! database " + path + " cannot be created: " + sqlite3_errmsg(db) + ".";
         sqlite3_close(db);
         return nullptr;

@@ -15,4 +15,14 @@ std::u16string ToWide(std::string_view narrow);
 std::string AnsiToUtf8(std::string_view narrow);
 std::string Utf8ToAnsi(std::string_view utf8);
 
+// True when every character is 7-bit ASCII, which reads the same in both: no conversion needed.
+inline bool IsAscii(std::string_view text)
+{
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace velmora::platform
