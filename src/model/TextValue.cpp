@@ -7,36 +7,6 @@
 
 namespace velmora::model {
 
-std::uint64_t TextValue::Word() const noexcept
-{
-    std::uint64_t word = 0;
-    std::memcpy(&word, mBytes.data(), sizeof word);
-    return word;
-}
-
-const char* TextValue::HeapPointer() const noexcept
-{
-    const char* pointer = nullptr;
-    std::memcpy(&pointer, mBytes.data(), sizeof pointer);
-    return pointer;
-}
-
-const char* TextValue::c_str() const noexcept
-{
-    if (IsInline())
-        return reinterpret_cast<const char*>(mBytes.data() + 1);
-    const char* pointer = HeapPointer();
-    return pointer != nullptr ? pointer : "";
-}
-
-std::string_view TextValue::view() const noexcept
-{
-    if (IsInline())
-        return {reinterpret_cast<const char*>(mBytes.data() + 1), static_cast<std::size_t>(mBytes[0] >> 1)};
-    const char* pointer = HeapPointer();
-    return pointer != nullptr ? std::string_view(pointer) : std::string_view();
-}
-
 void TextValue::Release() noexcept
 {
     if (!IsInline())
@@ -61,18 +31,21 @@ void TextValue::Store(std::string_view value, std::size_t maxLength)
         return;
     }
     // malloc aligns to 16 bytes, which keeps the pointer's low bit clear for the tag.
-    auto* block = static_cast<char*>(std::malloc(value.size() + 1));
+    auto* block = static_cast<char*>(std::malloc(kLengthBytes + value.size() + 1));
     if (block == nullptr)
         throw std::bad_alloc();
-    std::memcpy(block, value.data(), value.size());
-    block[value.size()] = '\0';
+    const auto length = static_cast<std::uint32_t>(value.size());
+    std::memcpy(block, &length, sizeof length);
+    std::memcpy(block + kLengthBytes, value.data(), value.size());
+    block[kLengthBytes + value.size()] = '\0';
     Release();
     std::memcpy(mBytes.data(), &block, sizeof block);
 }
 
 TextValue::TextValue(const TextValue& other)
 {
-    Store(other.view(), other.size());
+    const std::string_view text = other.view();
+    Store(text, text.size());
 }
 
 TextValue::TextValue(TextValue&& other) noexcept : mBytes(other.mBytes)
@@ -82,8 +55,10 @@ TextValue::TextValue(TextValue&& other) noexcept : mBytes(other.mBytes)
 
 TextValue& TextValue::operator=(const TextValue& other)
 {
-    if (this != &other)
-        Store(other.view(), other.size());
+    if (this != &other) {
+        const std::string_view text = other.view();
+        Store(text, text.size());
+    }
     return *this;
 }
 

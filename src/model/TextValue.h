@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -24,8 +25,24 @@ public:
     ~TextValue();
 
     // Always NUL-terminated; "" when empty. Valid until the text changes or is destroyed.
-    const char* c_str() const noexcept;
-    std::string_view view() const noexcept;
+    const char* c_str() const noexcept
+    {
+        if (IsInline())
+            return reinterpret_cast<const char*>(mBytes.data() + 1);
+        const char* block = HeapPointer();
+        return block != nullptr ? block + kLengthBytes : "";
+    }
+    std::string_view view() const noexcept
+    {
+        if (IsInline())
+            return {reinterpret_cast<const char*>(mBytes.data() + 1), static_cast<std::size_t>(mBytes[0] >> 1)};
+        const char* block = HeapPointer();
+        if (block == nullptr)
+            return {};
+        std::uint32_t length = 0;
+        std::memcpy(&length, block, sizeof length);
+        return {block + kLengthBytes, length};
+    }
     std::size_t size() const noexcept { return view().size(); }
     bool empty() const noexcept { return Word() == 0; }
 
@@ -39,12 +56,25 @@ protected:
 private:
     static_assert(std::endian::native == std::endian::little, "the inline tag lives in the pointer's low byte");
     static constexpr std::size_t kInlineMax = 6;
+    // A heap block holds the length (32 bits), the characters and a NUL, so that a view needs
+    // no scan for the end.
+    static constexpr std::size_t kLengthBytes = 4;
 
     // The first byte tells the forms apart: a heap pointer is at least 2-aligned, so its low
     // byte is even; an inline text stores (length << 1) | 1 there, the characters after it.
     bool IsInline() const noexcept { return (mBytes[0] & 1) != 0; }
-    std::uint64_t Word() const noexcept;
-    const char* HeapPointer() const noexcept;
+    std::uint64_t Word() const noexcept
+    {
+        std::uint64_t word = 0;
+        std::memcpy(&word, mBytes.data(), sizeof word);
+        return word;
+    }
+    const char* HeapPointer() const noexcept
+    {
+        const char* pointer = nullptr;
+        std::memcpy(&pointer, mBytes.data(), sizeof pointer);
+        return pointer;
+    }
     void Release() noexcept;
 
     alignas(std::uint64_t) std::array<unsigned char, 8> mBytes{};
