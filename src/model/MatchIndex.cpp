@@ -22,10 +22,10 @@ std::uint32_t MatchIndex::NewGroup(Buckets& buckets, std::vector<Group>& groups,
         id = static_cast<std::uint32_t>(groups.size());
         groups.emplace_back();
     }
-    const auto [head, inserted] = buckets.try_emplace(bucket, id);
+    const auto [head, inserted] = buckets.TryEmplace(bucket, id);
     groups[id].bucket = bucket;
-    groups[id].nextInBucket = inserted ? kNone : head->second;
-    head->second = id;
+    groups[id].nextInBucket = inserted ? kNone : *head;
+    *head = id;
     return id;
 }
 
@@ -39,14 +39,14 @@ void MatchIndex::RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::v
     if (!positions.empty())
         return;
     // Unlink the empty group from its bucket's chain and keep its slot for reuse.
-    const auto head = buckets.find(groups[id].bucket);
-    if (head->second == id) {
+    std::uint32_t* head = buckets.Find(groups[id].bucket);
+    if (*head == id) {
         if (groups[id].nextInBucket == kNone)
-            buckets.erase(head);
+            buckets.Erase(groups[id].bucket);
         else
-            head->second = groups[id].nextInBucket;
+            *head = groups[id].nextInBucket;
     } else {
-        std::uint32_t previous = head->second;
+        std::uint32_t previous = *head;
         while (groups[previous].nextInBucket != id)
             previous = groups[previous].nextInBucket;
         groups[previous].nextInBucket = groups[id].nextInBucket;
@@ -66,6 +66,15 @@ void MatchIndex::Remove(std::uint32_t position)
 void MatchIndex::Clear()
 {
     *this = MatchIndex{};
+}
+
+void MatchIndex::Reserve(std::size_t records)
+{
+    mKeyBuckets.Reserve(records);
+    mComparedBuckets.Reserve(records);
+    mKeyGroups.reserve(records);
+    mComparedGroups.reserve(records);
+    mMembership.reserve(records);
 }
 
 }  // namespace velmora::model

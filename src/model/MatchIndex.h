@@ -1,8 +1,9 @@
 #pragma once
 
+#include "HashSlots.h"
+
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace velmora::model {
@@ -26,16 +27,25 @@ public:
 
     // `sameKey(position)` and `sameCompared(position)` compare the stored record at that
     // position with the probed record.
-    template <class SameKey, class SameCompared>
-    Hit Find(Hashes hashes, SameKey sameKey, SameCompared sameCompared) const
+    // `comparedHash()` gives the probed record's compared hash; it is asked for only when a
+    // record with equal keys exists.
+    template <class ComparedHash, class SameKey, class SameCompared>
+    Hit Find(std::uint64_t keyHash, ComparedHash comparedHash, SameKey sameKey, SameCompared sameCompared) const
     {
         Hit hit;
-        const auto keyGroup = FindGroup(mKeyBuckets, mKeyGroups, hashes.key, sameKey);
+        const auto keyGroup = FindGroup(mKeyBuckets, mKeyGroups, keyHash, sameKey);
         if (!keyGroup)
             return hit;
-        hit.lastKeyMatch = mKeyGroups[*keyGroup].positions.back();
+        const std::vector<std::uint32_t>& positions = mKeyGroups[*keyGroup].positions;
+        hit.lastKeyMatch = positions.back();
+        // Most keys are held by one record: comparing with it answers without hashing.
+        if (positions.size() == 1) {
+            if (sameCompared(positions.front()))
+                hit.firstIdentical = positions.front();
+            return hit;
+        }
         const auto comparedGroup =
-            FindGroup(mComparedBuckets, mComparedGroups, ComparedBucket(*keyGroup, hashes.compared), sameCompared);
+            FindGroup(mComparedBuckets, mComparedGroups, ComparedBucket(*keyGroup, comparedHash()), sameCompared);
         if (comparedGroup)
             hit.firstIdentical = mComparedGroups[*comparedGroup].positions.front();
         return hit;
@@ -66,6 +76,8 @@ public:
 
     void Remove(std::uint32_t position);
     void Clear();
+    // Makes room for `records` records, so that building the index of that many does not grow it.
+    void Reserve(std::size_t records);
 
 private:
     struct Group {
@@ -77,7 +89,7 @@ private:
         std::uint32_t keyGroup = kNone;
         std::uint32_t comparedGroup = kNone;
     };
-    using Buckets = std::unordered_map<std::uint64_t, std::uint32_t>;  // hash -> first group of its chain
+    using Buckets = HashSlots;  // hash -> first group of its chain
     static constexpr std::uint32_t kNone = UINT32_MAX;
 
     static std::uint64_t ComparedBucket(std::uint32_t keyGroup, std::uint64_t comparedHash)
@@ -89,8 +101,8 @@ private:
     static std::optional<std::uint32_t> FindGroup(const Buckets& buckets, const std::vector<Group>& groups,
                                                   std::uint64_t bucket, Same same)
     {
-        const auto head = buckets.find(bucket);
-        for (std::uint32_t id = head == buckets.end() ? kNone : head->second; id != kNone; id = groups[id].nextInBucket) {
+        const std::uint32_t* head = buckets.Find(bucket);
+        for (std::uint32_t id = head == nullptr ? kNone : *head; id != kNone; id = groups[id].nextInBucket) {
             if (same(groups[id].positions.front()))
                 return id;
         }

@@ -99,7 +99,9 @@ public:
         // A stored record needs no search for itself: the managers' field lists compare only
         // texts, numbers and calendar days, all equal to themselves, so a stored record sits in
         // its own groups and is found there unless an earlier identical record comes first.
-        const MatchIndex::Hit hit = mIndex.Find(HashesOf(*record), SameKeyAs(*record), SameComparedAs(*record));
+        const MatchIndex::Hit hit = mIndex.Find(
+            ListHash(*record, mKeyFields), [&] { return ListHash(*record, mCompareFields); }, SameKeyAs(*record),
+            SameComparedAs(*record));
         const std::optional<std::uint32_t> identical = hit.firstIdentical;
         if (identical || hit.lastKeyMatch) {
             index = identical ? *identical : *hit.lastKeyMatch;
@@ -235,6 +237,7 @@ private:
     void BuildIndex()
     {
         DropIndex();
+        mIndex.Reserve(Count());
         for (std::size_t i = 0; i < Count(); ++i)
             IndexInsert(static_cast<std::uint32_t>(i));
         mIndexed = true;
