@@ -7,7 +7,9 @@
 #include "connectors/exchange/RecordFile.h"
 #include "diagnostics/CxDebugUtil.h"
 #include "helpers/common/HelperSide.h"
+#include "model/CxFile.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -70,7 +72,13 @@ int RunActHelper(int argc, char** argv)
             }
             return true;
         }
-        const auto read = connectors::ReadDataFile<Raw>(dataFile, [](std::int32_t) {}, [&](Raw&& record) {
+        // Room for the announced records, but never more than the file's bytes could hold (every
+        // record takes more than 32 bytes), whatever count a damaged file announces.
+        const auto fileBytes = static_cast<std::size_t>(std::max<std::int64_t>(0, model::CxFile::FileSize(dataFile)));
+        const auto reserve = [&records, fileBytes](std::int32_t count) {
+            records.reserve(std::min(static_cast<std::size_t>(std::max(count, 0)), fileBytes / 32));
+        };
+        const auto read = connectors::ReadDataFile<Raw>(dataFile, reserve, [&](Raw&& record) {
             records.push_back(std::move(record));
             return true;
         });

@@ -388,6 +388,7 @@ bool ActStore::ReadAll(std::vector<Raw>& records, std::string& error, const Prog
         return false;
     }
     const auto total = static_cast<std::size_t>(sqlite3_column_int64(count.get(), 0));
+    records.reserve(total);
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
         Raw record;
