@@ -2,6 +2,7 @@
 
 #include "diagnostics/CxDebugUtil.h"
 #include "platform/Folders.h"
+#include "platform/RegistryFile.h"
 
 #include <sys/stat.h>
 
@@ -87,6 +88,8 @@ void AppStartup(AppContext& app)
     log.SetFolder(app.DataFolder);
     log.SetEnabled(app.Settings.EnableDebug);
     log.SetLevel(app.Settings.LogLevel);
+    platform::Registry::SetDamageReport(
+        [](const std::string& message) { VL_LOG(diagnostics::CxDebugUtil::kError, "Registry", "%s", message.c_str()); });
     if (!app.DataFolder.empty())
         CloseToOthers(app.DataFolder);
     app.Session.Clear();

@@ -3,7 +3,10 @@
 #include "AsciiCase.h"
 #include "CodePage.h"
 #include "Folders.h"
+#include "WindowsPath.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -125,7 +128,65 @@ std::string NormalKey(std::string_view path)
     return key;
 }
 
+// Wine's escapes in key names, value names and strings: \\ \" \n \r \t \0 and \x with up to
+// four hex digits (a UTF-16 unit). Ends at the closing quote (`quoted`) or the end; nothing
+// when a quoted text never closes.
+std::optional<std::string> WineText(std::string_view text, std::size_t& pos, bool quoted)
+{
+    std::u16string out;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (quoted && c == '"') {
+            ++pos;
+            return ToNarrow(out);
+        }
+        if (c != '\\' || pos + 1 >= text.size()) {
+            out.push_back(static_cast<unsigned char>(c));
+            continue;
+        }
+        const char escaped = text[++pos];
+        switch (escaped) {
+        case 'n': out.push_back(u'\n'); break;
+        case 'r': out.push_back(u'\r'); break;
+        case 't': out.push_back(u'\t'); break;
+        case '0': out.push_back(u'\0'); break;
+        case 'x': {
+            unsigned value = 0;
+            int digits = 0;
+            while (digits < 4 && pos + 1 < text.size() && std::isxdigit(static_cast<unsigned char>(text[pos + 1]))) {
+                const char h = text[++pos];
+                value = value * 16 + static_cast<unsigned>(std::isdigit(static_cast<unsigned char>(h)) ? h - '0' : (h | 0x20) - 'a' + 10);
+                ++digits;
+            }
+            out.push_back(static_cast<char16_t>(value));
+            break;
+        }
+        default: out.push_back(static_cast<unsigned char>(escaped)); break;
+        }
+    }
+    if (quoted)
+        return std::nullopt;
+    return ToNarrow(out);
+}
+
+void (*gDamageReport)(const std::string&) = nullptr;
+
+void ReportDamage(const std::string& path, std::size_t line)
+{
+    static std::vector<std::string> reported;
+    if (gDamageReport == nullptr || std::find(reported.begin(), reported.end(), path) != reported.end())
+        return;
+    reported.push_back(path);
+    gDamageReport("The registry file " + path + " is damaged at line " + std::to_string(line) +
+                  "; what comes before it is read.");
+}
+
 }  // namespace
+
+void Registry::SetDamageReport(void (*report)(const std::string& message))
+{
+    gDamageReport = report;
+}
 
 Registry Registry::FromFiles(const std::vector<std::string>& paths)
 {
@@ -146,10 +207,13 @@ Registry Registry::FromEnvironment()
                 paths.emplace_back(rest.substr(0, colon));
             rest.remove_prefix(std::min(colon + 1, rest.size()));
         }
-    } else if (const std::string folder = DataFolderPath(); !folder.empty()) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(folder + "registry.reg", error))
-            paths.push_back(folder + "registry.reg");
+    } else if (std::error_code error; !DataFolderPath().empty() &&
+                                      std::filesystem::is_regular_file(DataFolderPath() + "registry.reg", error)) {
+        paths.push_back(DataFolderPath() + "registry.reg");
+    } else if (const std::string prefix = WinePrefix(); !prefix.empty()) {
+        // Programs installed under Wine are found in Wine's own registry.
+        paths.push_back(prefix + "/system.reg");
+        paths.push_back(prefix + "/user.reg");
     }
     return FromFiles(paths);
 }
@@ -157,6 +221,10 @@ Registry Registry::FromEnvironment()
 void Registry::LoadFile(const std::string& path)
 {
     const std::string text = ReadText(path);
+    if (text.rfind("WINE REGISTRY Version 2", 0) == 0) {
+        LoadWineFile(path, text);
+        return;
+    }
     const bool utf16Strings = text.rfind("REGEDIT4", 0) != 0;
     std::map<std::string, std::string>* current = nullptr;
     for (const std::string& line : LogicalLines(text)) {
@@ -197,6 +265,77 @@ void Registry::LoadFile(const std::string& path)
         }
         if (value)
             (*current)[valueName] = *value;
+    }
+}
+
+// Wine keeps the machine's keys relative to \\Machine and the user's relative to \\User\\<SID>,
+// as the comment after the header says; key lines carry a timestamp after the bracket, and
+// lines starting with '#' (time, class, architecture) describe the key before them.
+void Registry::LoadWineFile(const std::string& path, std::string_view text)
+{
+    std::string hive = path.ends_with("user.reg") ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
+    std::map<std::string, std::string>* current = nullptr;
+    std::size_t number = 0;
+    for (const std::string& line : LogicalLines(text)) {
+        ++number;
+        const std::string_view entry = line;
+        if (entry.rfind(";; All keys relative to ", 0) == 0) {
+            hive = entry.find("\\\\User", 0) != std::string_view::npos ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
+            continue;
+        }
+        if (number == 1 || entry.empty() || entry.front() == ';' || entry.front() == '#')
+            continue;
+        if (entry.front() == '[') {
+            const auto close = entry.rfind(']');
+            if (close == std::string_view::npos) {
+                ReportDamage(path, number);
+                return;
+            }
+            std::size_t pos = 0;
+            const std::optional<std::string> key = WineText(entry.substr(1, close - 1), pos, false);
+            current = &mKeys[NormalKey(hive + "\\" + *key)];
+            continue;
+        }
+        if (current == nullptr)
+            continue;
+        std::size_t pos = 0;
+        std::string name;
+        if (entry.front() == '@') {
+            pos = 1;
+        } else if (entry.front() == '"') {
+            ++pos;
+            const std::optional<std::string> quoted = WineText(entry, pos, true);
+            if (!quoted) {
+                ReportDamage(path, number);
+                return;
+            }
+            name = *quoted;
+        } else {
+            ReportDamage(path, number);
+            return;
+        }
+        if (pos >= entry.size() || entry[pos] != '=') {
+            ReportDamage(path, number);
+            return;
+        }
+        std::string_view data = entry.substr(++pos);
+        if (data.rfind("str(2):", 0) == 0) {
+            data.remove_prefix(7);
+            pos += 7;
+        }
+        std::optional<std::string> value;
+        if (!data.empty() && data.front() == '"') {
+            ++pos;
+            value = WineText(entry, pos, true);
+            if (!value) {
+                ReportDamage(path, number);
+                return;
+            }
+        } else if (data.rfind("hex(2):", 0) == 0) {
+            value = ExpandableString(data.substr(7), true);
+        }
+        if (value)
+            (*current)[UpperAscii(name)] = *value;
     }
 }
 

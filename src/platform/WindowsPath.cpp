@@ -11,7 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace velmora::platform {
-namespace {
 
 std::string WinePrefix()
 {
@@ -21,6 +20,8 @@ std::string WinePrefix()
     const std::string home = HomeFolder();
     return home.empty() ? std::string() : home + ".wine";
 }
+
+namespace {
 
 // The folder a drive letter stands for: the target of dosdevices/<letter>: in the Wine prefix.
 std::optional<std::string> DriveFolder(char letter)

@@ -8,6 +8,9 @@ namespace velmora::platform {
 
 // Windows paths found in registry values, settings and copied data folders, made usable on Linux.
 
+// The Wine prefix: $WINEPREFIX when it is an absolute path, else ~/.wine; empty without a home.
+std::string WinePrefix();
+
 // The entry of `folder` named `name` without regard to case: the exact name when it exists,
 // else the first matching entry in name order. Returns the joined path, or nothing.
 std::optional<std::string> FindNameNoCase(const std::string& folder, std::string_view name);

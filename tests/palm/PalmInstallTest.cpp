@@ -3,11 +3,13 @@
 
 #include "palm/PalmInstall.h"
 #include "palm/PalmUsers.h"
+#include "platform/Folders.h"
 #include "support/PeBuilder.h"
 #include "support/RecordingUiHost.h"
 #include "support/WineDrive.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 using namespace velmora::palm;
 using velmora::platform::Registry;
@@ -170,3 +172,20 @@ TEST_F(PalmInstall, UserListIsReadOncePerRun)
 }
 
 }  // namespace
+
+// Installed under Wine, Palm Desktop is found through the prefix's own registry, with nothing
+// exported.
+TEST_F(PalmInstall, FoundInsideWineWithoutExports)
+{
+    const std::string drive = velmora::testing::MakeWineDriveC();
+    std::filesystem::create_directories(drive + "Program Files (x86)/Palm");
+    std::filesystem::remove(velmora::platform::DataFolderPath() + "registry.reg");
+    WriteFile(std::string(std::getenv("WINEPREFIX")) + "/user.reg",
+              "WINE REGISTRY Version 2\n;; All keys relative to \\\\User\\\\S-1-5-21-0-0-0-1000\n\n#arch=win64\n\n"
+              "[Software\\\\U.S. Robotics\\\\Pilot Desktop\\\\Core] 1700000000\n#time=1da2b3c4d5e6f70\n"
+              "\"DesktopPath\"=\"C:\\\\Program Files (x86)\\\\Palm\\\\\"\n");
+    std::string folder;
+    EXPECT_EQ(GetPalmDesktopPath(folder), kPalmPathOk);
+    EXPECT_EQ(folder, drive + "Program Files (x86)/Palm/");
+    std::filesystem::remove(std::string(std::getenv("WINEPREFIX")) + "/user.reg");
+}

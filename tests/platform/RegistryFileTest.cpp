@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 using namespace velmora::platform;
 using velmora::testing::TempDir;
@@ -72,4 +76,78 @@ TEST(Registry, FilesComeFromTheEnvironmentOrTheDataFolder)
     ::unsetenv("VELMORA_REGISTRY");
     EXPECT_EQ(registry.ReadString(RegistryHive::LocalMachine, "SOFTWARE\\ACT\\Install", "AppName"), "second");
     EXPECT_EQ(registry.ReadString(RegistryHive::LocalMachine, "SOFTWARE\\ACT\\Install", "InstallPath"), "C:\\A");
+}
+
+namespace {
+
+// A registry file as Wine writes it in a 64-bit prefix.
+std::string WineFile(const std::string& relativeTo, const std::string& body)
+{
+    return "WINE REGISTRY Version 2\n;; All keys relative to " + relativeTo + "\n\n#arch=win64\n\n" + body;
+}
+
+// Expandable strings in Wine's hex(2): form are UTF-16.
+std::string Utf16Hex(const std::string& text)
+{
+    std::string hex;
+    char byte[8];
+    for (const char c : text + std::string(1, '\0')) {
+        std::snprintf(byte, sizeof byte, "%02x,00,", static_cast<unsigned char>(c));
+        hex += byte;
+    }
+    hex.pop_back();
+    return hex;
+}
+
+std::vector<std::string> gReported;
+
+}  // namespace
+
+TEST(Registry, WithoutExportsTheWinePrefixOwnRegistryIsRead)
+{
+    const std::string prefix = std::getenv("WINEPREFIX");
+    std::filesystem::create_directories(prefix);
+    std::filesystem::remove(DataFolderPath() + "registry.reg");
+    WriteFile(prefix + "/system.reg",
+              WineFile("\\\\Machine",
+                       "[Software\\\\Wow6432Node\\\\Lotus\\\\Notes] 1700000000\n#time=1da2b3c4d5e6f70\n"
+                       "\"Path\"=\"C:\\\\Program Files (x86)\\\\Lotus\\\\Notes\\\\\"\n"
+                       "\"Name\"=\"Caf\\xe9 \\\"Notes\\\"\"\n"
+                       "\"Data\"=str(2):\"%ProgramFiles%\\\\Lotus\\\\Data\"\n"
+                       "\"Expanded\"=hex(2):" + Utf16Hex("%SystemRoot%\\x") + "\n"
+                       "@=\"default\"\n\n"
+                       "[Software\\\\ACT\\\\Install] 1700000001\n#class=\"x\"\n\"InstallPath\"=\"C:\\\\ACT\\\\\"\n"));
+    WriteFile(prefix + "/user.reg",
+              WineFile("\\\\User\\\\S-1-5-21-0-0-0-1000",
+                       "[Software\\\\U.S. Robotics\\\\Pilot Desktop\\\\Core] 1700000002\n"
+                       "\"DesktopPath\"=\"C:\\\\Program Files (x86)\\\\Palm\\\\\"\n"));
+    const Registry registry = Registry::FromEnvironment();
+    constexpr auto kMachine = RegistryHive::LocalMachine;
+    EXPECT_EQ(registry.ReadString(kMachine, "SOFTWARE\\Lotus\\Notes", "Path"), "C:\\Program Files (x86)\\Lotus\\Notes\\")
+        << "a 32-bit program's key in a 64-bit prefix";
+    EXPECT_EQ(registry.ReadString(kMachine, "SOFTWARE\\Lotus\\Notes", "name"), "Caf\xE9 \"Notes\"");
+    EXPECT_EQ(registry.ReadString(kMachine, "SOFTWARE\\Lotus\\Notes", "Data"), "%ProgramFiles%\\Lotus\\Data");
+    EXPECT_EQ(registry.ReadString(kMachine, "SOFTWARE\\Lotus\\Notes", "Expanded"), "%SystemRoot%\\x");
+    EXPECT_EQ(registry.ReadString(kMachine, "SOFTWARE\\Lotus\\Notes", ""), "default");
+    EXPECT_EQ(registry.ReadString(kMachine, "SOFTWARE\\ACT\\Install", "InstallPath"), "C:\\ACT\\");
+    EXPECT_EQ(registry.ReadString(RegistryHive::CurrentUser, "Software\\U.S. Robotics\\Pilot Desktop\\Core", "DesktopPath"),
+              "C:\\Program Files (x86)\\Palm\\");
+    EXPECT_FALSE(registry.HasKey(RegistryHive::CurrentUser, "SOFTWARE\\ACT\\Install")) << "each file is its own hive";
+
+    // A file cut off inside a value is read up to it, and said once.
+    Registry::SetDamageReport([](const std::string& message) { gReported.push_back(message); });
+    WriteFile(prefix + "/system.reg", WineFile("\\\\Machine", "[Software\\\\A] 1\n\"One\"=\"1\"\n\"Two\"=\"unterminat"
+                                                              "\n[Software\\\\B] 2\n\"Three\"=\"3\"\n"));
+    for (int i = 0; i < 2; ++i) {
+        const Registry cut = Registry::FromEnvironment();
+        EXPECT_EQ(cut.ReadString(kMachine, "SOFTWARE\\A", "One"), "1");
+        EXPECT_FALSE(cut.ReadString(kMachine, "SOFTWARE\\A", "Two"));
+        EXPECT_FALSE(cut.HasKey(kMachine, "SOFTWARE\\B"));
+    }
+    Registry::SetDamageReport(nullptr);
+    ASSERT_EQ(gReported.size(), 1u);
+    EXPECT_EQ(gReported[0], "The registry file " + prefix + "/system.reg is damaged at line 8; what comes before it is read.");
+
+    std::filesystem::remove_all(prefix);
+    EXPECT_FALSE(Registry::FromEnvironment().HasKey(kMachine, "SOFTWARE\\A")) << "no prefix, no registry";
 }
