@@ -85,6 +85,18 @@ std::string ProgramFolder()
     return error ? std::string() : WithSlash(exe.parent_path().string());
 }
 
+std::string HelperFolderOf(const std::string& programFolder)
+{
+    const std::string installed = programFolder + "../libexec/velmora/";
+    std::error_code error;
+    return !programFolder.empty() && std::filesystem::is_directory(installed, error) ? installed : programFolder;
+}
+
+std::string HelperFolder()
+{
+    return HelperFolderOf(ProgramFolder());
+}
+
 std::string DocumentsFolder()
 {
     const std::string home = HomeFolder();

@@ -70,6 +70,18 @@ TEST(Folders, FollowTheXdgVariables)
     EXPECT_TRUE(std::filesystem::exists(program + "platform_tests"));
 }
 
+// Helpers sit beside the programs in the build tree and under libexec in an installed tree.
+TEST(Folders, HelpersAreFoundInTheBuildTreeOrTheInstalledTree)
+{
+    TempDir tree;
+    std::filesystem::create_directories(tree.Path() + "build/bin");
+    EXPECT_EQ(HelperFolderOf(tree.Path() + "build/bin/"), tree.Path() + "build/bin/");
+    std::filesystem::create_directories(tree.Path() + "usr/bin");
+    std::filesystem::create_directories(tree.Path() + "usr/libexec/velmora");
+    EXPECT_EQ(HelperFolderOf(tree.Path() + "usr/bin/"), tree.Path() + "usr/bin/../libexec/velmora/");
+    EXPECT_EQ(HelperFolder(), ProgramFolder()) << "the tests run in the build tree";
+}
+
 TEST(OpenDocument, StartsProgramsAndHandsEverythingElseToTheDesktop)
 {
     TempDir bin;

@@ -43,13 +43,13 @@ LaunchResult HelperRunner::Launch()
     std::error_code error;
     const std::string original = std::filesystem::current_path(error).string();
     CxDebugUtil::Instance().Log(CxDebugUtil::kInfo, mLogUnit, __LINE__, "Original current directory: %s", original.c_str());
-    const std::string programFolder = platform::ProgramFolder();
-    const std::string directory = mHelperDirectory.empty() ? programFolder : mHelperDirectory;
+    const std::string helperFolder = platform::HelperFolder();
+    const std::string directory = mHelperDirectory.empty() ? helperFolder : mHelperDirectory;
     CxDebugUtil::Instance().Log(CxDebugUtil::kInfo, mLogUnit, __LINE__, "Set current directory: %s", directory.c_str());
 
     // The current directory changes for the helper only; this process keeps its own.
     pid_t pid = 0;
-    std::string program = programFolder + mExeName;
+    std::string program = helperFolder + mExeName;
     std::string paramPath = mWorkFolder + mParamFileName;
     const std::string command = "\"" + mExeName + "\" \"" + paramPath + "\"";
     CxDebugUtil::Instance().Log(CxDebugUtil::kInfo, mLogUnit, __LINE__, "Executing command: %s", command.c_str());

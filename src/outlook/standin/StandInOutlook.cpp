@@ -55,7 +55,7 @@ private:
     {
         VL_LOG(CxDebugUtil::kInfo, kUnit, "Reading the Outlook data file %s.", mPath.c_str());
         const platform::CapturedRun run =
-            platform::RunCaptured(platform::ProgramFolder() + kReaderProgram, {mPath}, kReadTimeout, gUi);
+            platform::RunCaptured(platform::HelperFolder() + kReaderProgram, {mPath}, kReadTimeout, gUi);
         auto store = std::make_shared<PstStore>();
         std::string why = platform::FailureOf(run, "the data file reader");
         if (!why.empty() || !DecodeStore(run.Output, *store, why)) {

@@ -109,7 +109,7 @@ bool PmMDBAccessor::ExecSql(const std::string& statement, bool open)
     }
     std::vector<std::string> arguments{connection->Path, table};
     arguments.insert(arguments.end(), columns.begin(), columns.end());
-    const platform::CapturedRun run = platform::RunCaptured(platform::ProgramFolder() + module.ReaderProgram,
+    const platform::CapturedRun run = platform::RunCaptured(platform::HelperFolder() + module.ReaderProgram,
                                                             arguments, module.QueryTimeout, module.Ui);
     std::string error = platform::FailureOf(run, "the database reader");
     const bool read = error.empty() && DecodeRows(run.Output, connection->Rows, error);
