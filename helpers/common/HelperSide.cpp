@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "diagnostics/CxDebugUtil.h"
+#include "platform/CommandLine.h"
 #include "platform/IniFile.h"
 
 #include <cstdlib>
@@ -18,6 +19,21 @@ bool ReadParams(int argc, char** argv, connectors::ParamParser& params)
     // The file holds a password in plain text: it is gone as soon as it has been read.
     std::remove(argv[1]);
     return true;
+}
+
+int HelperOptions(int argc, char** argv, const char* arguments)
+{
+    const std::string path = argc > 0 ? argv[0] : "helper";
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    const std::string usage = name + " " + arguments;
+    const platform::ProgramHelp help{
+        name.c_str(), usage.c_str(),
+        "A helper program of Velmora, started by the wizard and velmora-batch with what they hand it;\n"
+        "it is not meant to be run by hand.\n"
+        "\n"
+        "Exit status: 0 the work was done (a failure it could report is in its error file),\n"
+        "1 it could not work, 2 wrong arguments.\n"};
+    return platform::StandardOptions(argc, argv, help, nullptr, true);
 }
 
 bool WriteErrorFile(const std::string& path, const std::vector<std::string>& errors)

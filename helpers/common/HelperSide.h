@@ -20,6 +20,10 @@ namespace velmora::helpers {
 // that was read is deleted at once: it holds a password in plain text.
 bool ReadParams(int argc, char** argv, connectors::ParamParser& params);
 
+// --help and --version of a helper program, whose arguments are `arguments`: -1 to go on, else
+// the exit status.
+int HelperOptions(int argc, char** argv, const char* arguments);
+
 // INI section "Error": "Error.Count" and "Error.1" ... "Error.n".
 bool WriteErrorFile(const std::string& path, const std::vector<std::string>& errors);
 
@@ -101,6 +105,8 @@ int RunHelperProgram(int argc, char** argv, const ParamIds& ids, const std::stri
                      Work&& work)
 {
     platform::ReportFileSizeLimitAsError();
+    if (const int status = HelperOptions(argc, argv, "PARAMETER-FILE"); status >= 0)
+        return status;
     connectors::ParamParser params;
     if (!ReadParams(argc, argv, params)) {
         std::fprintf(stderr, "usage: %s PARAMETER-FILE\n(the parameter file a Velmora connector writes)\n", argv[0]);

@@ -7,11 +7,15 @@
 // Writes the store (or the error) to standard output in the format of outlook/standin/PstWire.h.
 #include "PstFileReader.h"
 
+#include "helpers/common/HelperSide.h"
+
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
     using namespace velmora;
+    if (const int status = helpers::HelperOptions(argc, argv, "DATAFILE"); status >= 0)
+        return status;
     std::string answer;
     if (argc != 2) {
         answer = outlook::standin::EncodeError("usage: OutlookPstRead DATAFILE");

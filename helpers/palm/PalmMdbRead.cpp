@@ -7,6 +7,8 @@
 // Writes the rows (or the error) to standard output in the format of palm/mdb/PmDbValue.h.
 #include "MdbTable.h"
 
+#include "helpers/common/HelperSide.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -14,6 +16,8 @@
 int main(int argc, char** argv)
 {
     using namespace velmora;
+    if (const int status = helpers::HelperOptions(argc, argv, "DATABASE TABLE COLUMN..."); status >= 0)
+        return status;
     std::string answer;
     if (argc < 4) {
         answer = palm::EncodeError("usage: PalmMdbRead DATABASE TABLE COLUMN...");

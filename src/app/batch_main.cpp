@@ -18,6 +18,7 @@
 #include "core/detail/RecordDifferences.h"
 
 #include "platform/CodePage.h"
+#include "platform/CommandLine.h"
 #include "platform/ConsoleUiHost.h"
 #include "platform/PrivateFile.h"
 
@@ -62,10 +63,31 @@ void Preview(const char* title, Manager* manager, model::CxList<Record>& selecte
     }
 }
 
+const platform::ProgramHelp kHelp{
+    "velmora-batch", "velmora-batch [--select diff|all|none] [--dry-run] [--explain]",
+    "Runs one migration into ACT! exactly as the wizard does, without windows, configured by the\n"
+    "settings the wizard saved, and prints every source record with its mark, whether it is\n"
+    "selected and its preview columns, then the counts of the records migrated.\n"
+    "\n"
+    "Options:\n"
+    "  --select diff|all|none  which records to migrate: new and different ones (the default),\n"
+    "                          all, or none\n"
+    "  --dry-run               load and compare only; print what would be migrated\n"
+    "  --explain               under each Different record, the fields that differ from ACT!\n"
+    "  --help, --version       this text, or the version\n"
+    "\n"
+    "Exit status: 0 success, 1 a load or a submission failed, 2 wrong arguments.\n"
+    "\n"
+    "Files: VLACT.ini (settings), VLLog.txt (the migration log), appdebug.log (the debug log),\n"
+    "VLACT.lock, all in $XDG_DATA_HOME/corvane/VLACT/ (default ~/.local/share/corvane/VLACT/);\n"
+    "registry.reg there, when present, stands for the Windows registry.\n"
+    "Environment: XDG_DATA_HOME, VELMORA_REGISTRY (registry files, ':'-separated), WINEPREFIX\n"
+    "(default ~/.wine: its drives and, without registry files, its registry).\n",
+};
+
 int Usage()
 {
-    std::fputs("usage: velmora-batch [--select diff|all|none] [--dry-run] [--explain]\n", stderr);
-    return 2;
+    return platform::UsageError(kHelp);
 }
 
 }  // namespace
@@ -73,6 +95,12 @@ int Usage()
 int main(int argc, char** argv)
 {
     platform::ReportFileSizeLimitAsError();
+    if (const int status = platform::StandardOptions(argc, argv, kHelp, [](const char* option) {
+            return std::strcmp(option, "--select") == 0 || std::strcmp(option, "--dry-run") == 0 ||
+                   std::strcmp(option, "--explain") == 0;
+        }, true);
+        status >= 0)
+        return status;
     Selection selection = Selection::Diff;
     bool dryRun = false;
     bool explain = false;

@@ -345,3 +345,23 @@ TEST(BatchEndToEnd, AFailedLoginEndsWithTheMessageAndStatusOne)
 }
 
 }  // namespace
+
+// Every installed program answers --help and --version and refuses what it does not know with
+// its usage on standard error and status 2.
+TEST(BatchEndToEnd, ProgramsHaveCommandLineManners)
+{
+    const std::string bin = velmora::platform::ProgramFolder();
+    for (const char* program : {"velmora-batch", "velmora-actpad", "velmora", "velmora-actview", "GAddrUtil", "PalmMdbRead"}) {
+        const std::string path = "env -u DISPLAY QT_QPA_PLATFORM=offscreen '" + bin + program + "'";
+        const ShellRun version = Shell(path + " --version 2>&1");
+        EXPECT_EQ(version.status, 0) << program;
+        EXPECT_EQ(version.output, std::string(program) + " 0.1\n") << program;
+        const ShellRun help = Shell(path + " --help 2>/dev/null");
+        EXPECT_EQ(help.status, 0) << program;
+        EXPECT_EQ(help.output.rfind(std::string("usage: ") + program, 0), 0u) << help.output;
+        EXPECT_NE(help.output.find("Exit status"), std::string::npos) << program;
+        const ShellRun wrong = Shell(path + " --no-such-option 2>&1 >/dev/null");
+        EXPECT_EQ(wrong.status, 2) << program;
+        EXPECT_NE(wrong.output.find(std::string("usage: ") + program), std::string::npos) << wrong.output;
+    }
+}

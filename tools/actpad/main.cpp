@@ -8,6 +8,7 @@
 
 #include "model/CxDateTime.h"
 #include "platform/CodePage.h"
+#include "platform/CommandLine.h"
 
 #include <cstdio>
 #include <cstring>
@@ -19,14 +20,26 @@ using namespace velmora::helpers;
 
 namespace {
 
+const platform::ProgramHelp kHelp{
+    "velmora-actpad",
+    "velmora-actpad create PAD USER PASSWORD [--samples]\n"
+    "       velmora-actpad list PAD contacts|calendar|todos|notes\n"
+    "       velmora-actpad dump PAD contacts|calendar|todos|notes RECORD-ID",
+    "Makes and inspects the ACT! contact databases (.pad files) Velmora migrates into.\n"
+    "\n"
+    "  create  a new database with one user and password (--samples adds three contacts and\n"
+    "          calendar entries, to-dos and notes)\n"
+    "  list    one line per record of a kind, tab-separated\n"
+    "  dump    every field of one record\n"
+    "  --help, --version  this text, or the version\n"
+    "\n"
+    "Exit status: 0 success, 1 the database cannot be made or read, 2 wrong arguments.\n"
+    "Files: only the PAD named. Environment: none.\n",
+};
+
 int Usage()
 {
-    std::fputs("usage:\n"
-               "  velmora-actpad create PAD USER PASSWORD [--samples]\n"
-               "  velmora-actpad list PAD contacts|calendar|todos|notes\n"
-               "  velmora-actpad dump PAD contacts|calendar|todos|notes RECORD-ID\n",
-               stderr);
-    return 2;
+    return platform::UsageError(kHelp);
 }
 
 int Fail(const std::string& error)
@@ -163,6 +176,10 @@ int WithKind(const std::string& kind, F&& run)
 
 int main(int argc, char** argv)
 {
+    if (const int status = platform::StandardOptions(
+            argc, argv, kHelp, [](const char* option) { return std::strcmp(option, "--samples") == 0; }, true);
+        status >= 0)
+        return status;
     if (argc < 3)
         return Usage();
     const std::string command = argv[1];

@@ -6,6 +6,7 @@
 #include "helpers/act/ActStore.h"
 #include "model/CxDateTime.h"
 #include "platform/CodePage.h"
+#include "platform/CommandLine.h"
 #include "platform/Folders.h"
 
 #include <QApplication>
@@ -46,11 +47,25 @@ QTableWidget* Table(const QStringList& headers, const std::vector<QStringList>& 
     return table;
 }
 
+const platform::ProgramHelp kHelp{
+    "velmora-actview", "velmora-actview [PAD]",
+    "Shows the contacts, calendar entries, to-dos and notes of an ACT! contact database (.pad\n"
+    "file), by default the one the wizard's settings name; the wizard opens it with \"Open ACT!\".\n"
+    "\n"
+    "Exit status: 0 when closed, 1 the database cannot be read, 2 wrong arguments.\n"
+    "Files: PAD, or VLACT.ini in $XDG_DATA_HOME/corvane/VLACT/. Environment: XDG_DATA_HOME.\n",
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // --help and --version need no display; other arguments are judged once Qt took its own.
+    if (const int status = platform::StandardOptions(argc, argv, kHelp, [](const char*) { return true; }, true); status >= 0)
+        return status;
     QApplication application(argc, argv);
+    if (const int status = platform::StandardOptions(argc, argv, kHelp, nullptr, argc <= 2); status >= 0)
+        return status;
     std::string pad = argc > 1 ? argv[1] : std::string();
     if (pad.empty()) {
         core::AppSettings settings;
