@@ -103,9 +103,10 @@ void KillDuringSubmission(Make make)
             const auto record = make(static_cast<std::size_t>(trial) * kRecords + i);
             connector.SubmitOne(&record, false);
         }
-        // The helper goes through every record of the data file (the stored ones and the new
-        // ones); killed after 0 to all of them and 5 more: the last ones let a submission finish.
-        const std::size_t inFile = stored + kRecords;
+        // The helper goes through every record of the data file (only what this run added or
+        // changed: the new ones); killed after 0 to all of them and 5 more: the last ones let a
+        // submission finish.
+        const std::size_t inFile = kRecords;
         const std::size_t killAfter = std::uniform_int_distribution<std::size_t>(0, inFile + 5)(random);
         const ScopedEnv kill("VELMORA_ACT_HELPER_KILL_AFTER", std::to_string(killAfter).c_str());
         const bool submitted = connector.Submit() && !connector.HasError();

@@ -172,8 +172,11 @@ private:
     {
         const std::string path = FilePath(Files().Data);
         Say(kInfo, Kind::kTexts.writeStart, path.c_str());
+        // The helper applies only what this run added or changed (state 2); the rest of a large
+        // database need not cross to it and back.
         const DataFileResult result = connectors::WriteDataFile(
-            path, mRecords, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.writeCount, count); });
+            path, mRecords, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.writeCount, count); },
+            [](const Raw& raw) { return raw.State == 2; });
         if (result == DataFileResult::CannotOpen)
             Say(kError, Kind::kTexts.writeOpenFail, path.c_str());
         if (result != DataFileResult::Ok) {

@@ -3,6 +3,7 @@
 #include "model/CxFile.h"
 #include "model/TextValue.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -123,20 +124,23 @@ DataFileResult ReadDataFileInto(const std::string& path, Manager& manager, Kept&
     });
 }
 
-// Writes beside the file and renames the result over it once it is complete, so a reader never
-// meets half a file. onCount(count) is called once the file is open.
-template <class Records, class OnCount>
-DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount)
+// Writes the records `keep(record)` accepts beside the file and renames the result over it once
+// it is complete, so a reader never meets half a file. onCount(count) is called once the file
+// is open.
+template <class Records, class OnCount, class Keep>
+DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount, Keep keep)
 {
     const std::string part = path + ".part";
     model::CxFile file;
     if (!file.Open(part, "wb"))
         return DataFileResult::CannotOpen;
-    const auto count = static_cast<std::int32_t>(records.size());
+    const auto count = static_cast<std::int32_t>(std::count_if(records.begin(), records.end(), keep));
     onCount(count);
     bool written = file.WriteInt32(count);
-    for (const auto& record : records)
-        written = written && WriteRecord(file, record);
+    for (const auto& record : records) {
+        if (keep(record))
+            written = written && WriteRecord(file, record);
+    }
     written = written && file.Flush();
     file.Close();
     if (!written || std::rename(part.c_str(), path.c_str()) != 0) {
@@ -144,6 +148,13 @@ DataFileResult WriteDataFile(const std::string& path, const Records& records, On
         return DataFileResult::Damaged;
     }
     return DataFileResult::Ok;
+}
+
+// Every record.
+template <class Records, class OnCount>
+DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount)
+{
+    return WriteDataFile(path, records, onCount, [](const auto&) { return true; });
 }
 
 }  // namespace velmora::connectors
