@@ -1,9 +1,7 @@
 #include "ConsoleUiHost.h"
 
 #include <algorithm>
-#include <chrono>
 #include <fstream>
-#include <thread>
 
 namespace velmora::platform {
 
@@ -54,13 +52,11 @@ void ConsoleUiHost::ShowErrorReport(std::string_view message)
     ShowMessage(nullptr, "Error report", message, MessageIcon::Error);
 }
 
-void ConsoleUiHost::Pause(int milliseconds)
+// The wizard pauses so that a text stays on the screen long enough to be read; without a screen
+// there is nothing to wait for, and a headless migration of a large database would only lose
+// the time.
+void ConsoleUiHost::Pause(int)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (auto now = std::chrono::steady_clock::now(); now < end; now = std::chrono::steady_clock::now()) {
-        ProcessEvents();
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(end - now, std::chrono::milliseconds(100)));
-    }
     ProcessEvents();
 }
 

@@ -10,7 +10,7 @@ namespace velmora::platform {
 // The UI host of programs without windows: messages and the wait window's texts are printed
 // as lines. The wait window still works as the wizard's does: WatchStatusFile deletes the
 // status file, and while the core waits (Pause, ProcessEvents) the file's first line, when it
-// exists and is not empty, becomes the shown text.
+// exists and is not empty, becomes the shown text. A pause does not wait: nobody reads a screen.
 class ConsoleUiHost : public UiHost {
 public:
     explicit ConsoleUiHost(std::FILE* out = stderr) : mOut(out) {}
