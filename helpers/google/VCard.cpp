@@ -55,7 +55,9 @@ std::vector<std::string> Split(std::string_view value, char separator)
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= value.size(); ++i) {
-        if (i < value.size() && value[i] == '\\') {
+        // A backslash escapes the next character; a last one stands for itself (as Unescape
+        // keeps it), so that the last part is never lost and there is always one part.
+        if (i + 1 < value.size() && value[i] == '\\') {
             ++i;
             continue;
         }

@@ -156,6 +156,21 @@ TEST(VCardReader, LineEndsOfEveryKindAndFolding)
     }
 }
 
+// A value ending in a lone backslash keeps its last part (found by fuzzing: an ORG or NICKNAME
+// of nothing but that crashed the mapping, which takes the first part).
+TEST(VCardReader, ATrailingBackslashKeepsTheLastPart)
+{
+    const auto cards = ParseVCards("BEGIN:VCARD\nVERSION:3.0\nORG:Acme\\\nNICKNAME:\\\nN:Lee;Ann\\\nEND:VCARD\n");
+    ASSERT_EQ(cards.size(), 1u);
+    const auto& p = cards[0].properties;
+    EXPECT_EQ(p.at(1).Components(), std::vector<std::string>{"Acme\\"});
+    EXPECT_EQ(p.at(2).List(), std::vector<std::string>{"\\"});
+    EXPECT_EQ(p.at(3).Components(), (std::vector<std::string>{"Lee", "Ann\\"}));
+    const GContactRec contact = ToGoogleContact(cards[0]);
+    EXPECT_EQ(contact.CompanyName, "Acme\\");
+    EXPECT_EQ(contact.NickName, "\\");
+}
+
 // Hostile shapes cost time and memory in proportion to what they hold.
 TEST(VCardReader, ManyEmptyCardsKeepNothingAndManyGroupsStayLinear)
 {
