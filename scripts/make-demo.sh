@@ -33,8 +33,9 @@ chmod 700 "$home/corvane" "$data"
 
 printf 'demo\n' > "$account/password"
 
-# Ann Lee is as ACT! has her; Bob Marsh has another company; Dora Kim and Ed Novak are new.
-cat > "$account/contacts.vcf" <<'VCF'
+# The two contacts the Google and Lotus Notes demos share: Ann Lee as ACT! has her, Bob Marsh
+# with another company.
+ann_and_bob=$(cat <<'VCF'
 BEGIN:VCARD
 VERSION:3.0
 FN:Ann Lee
@@ -54,6 +55,11 @@ ADR;TYPE=WORK:;;7 Harbour Road;Springfield;WA;98052;USA
 ORG:Brix & Sons Ltd
 TITLE:Buyer
 END:VCARD
+VCF
+)
+
+# Dora Kim and Ed Novak are new.
+{ printf '%s\n' "$ann_and_bob"; cat <<'VCF'
 BEGIN:VCARD
 VERSION:3.0
 FN:Dora Kim
@@ -72,6 +78,7 @@ EMAIL;TYPE=INTERNET;TYPE=HOME:ed.novak@example.net
 NOTE:Met at the trade fair\, stand 12.
 END:VCARD
 VCF
+} > "$account/contacts.vcf"
 
 # The quarterly review is as ACT! has it; the team call is in another room; the fair is new.
 cat > "$account/work.ics" <<'ICS'
@@ -107,32 +114,13 @@ ICS
 "$bin/velmora-palmdat" "$palm_demo" "$home/Palm"
 "$bin/velmora-pst" demo "$home/Outlook Files/Demo.pst"
 
-# Lotus Notes: Ann Lee and the review are as ACT! has them; Bob has another company; Hana is new.
+# Lotus Notes: Ann Lee and Bob as above, the review as ACT! has it; Hana is new.
 notes="$home/Notes"
 mkdir -p "$notes"
-cat > "$notes/names.vcf" <<'VCF'
+{ printf '%s\n' "$ann_and_bob"; cat <<'VCF'
 BEGIN:VCARD
 VERSION:3.0
 PRODID:-//Lotus Development Corporation//NONSGML Notes 8.5//EN
-FN:Ann Lee
-N:Lee;Ann;;;
-EMAIL;TYPE=INTERNET;TYPE=WORK:ann.lee@acme.example
-TEL;TYPE=WORK:555-0100x12
-ADR;TYPE=WORK:;;1 Main Street;Springfield;WA;98052;USA
-ORG:Acme Corporation
-END:VCARD
-BEGIN:VCARD
-VERSION:3.0
-FN:Bob Marsh
-N:Marsh;Bob;;;
-EMAIL;TYPE=INTERNET;TYPE=WORK:bob@brix.example
-TEL;TYPE=WORK:555-0142
-ADR;TYPE=WORK:;;7 Harbour Road;Springfield;WA;98052;USA
-ORG:Brix & Sons Ltd
-TITLE:Buyer
-END:VCARD
-BEGIN:VCARD
-VERSION:3.0
 FN:Hana Sato
 N:Sato;Hana;;;
 EMAIL;TYPE=INTERNET;TYPE=WORK:hana.sato@example.jp
@@ -143,6 +131,7 @@ BDAY:1979-11-02
 X-LOTUS-CHILD_UID:4E19204063C93D2388256E5C006BF8D9
 END:VCARD
 VCF
+} > "$notes/names.vcf"
 cat > "$notes/mail.ics" <<'ICS'
 BEGIN:VCALENDAR
 VERSION:2.0
