@@ -1,5 +1,6 @@
 #include "ActStore.h"
 
+#include "model/CxDateTime.h"
 #include "platform/CodePage.h"
 
 #include <fcntl.h>
@@ -9,7 +10,10 @@
 #include <sodium.h>
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 
 namespace velmora::helpers {
@@ -17,8 +21,20 @@ namespace {
 
 // Marks the file as a stand-in ACT! database ("VACT").
 constexpr int kApplicationId = 0x56414354;
-// The layout: 1 keeps texts in UTF-8 and passwords as hashes; 0 (the first) did neither.
-constexpr int kSchemaVersion = 1;
+// The layout: 2 journals submissions; 1 keeps texts in UTF-8 and passwords as hashes; 0 (the
+// first) did neither.
+constexpr int kSchemaVersion = 2;
+
+// The journal: one row per submission of one kind, and per record it touched the row as it was
+// before (updates) and as it was written, as row images (see RowImage).
+constexpr const char* kJournalSchema =
+    "CREATE TABLE IF NOT EXISTS submissions (Seq INTEGER PRIMARY KEY AUTOINCREMENT, Migration TEXT NOT NULL, Time REAL NOT NULL, "
+    "Kind TEXT NOT NULL, Added INTEGER NOT NULL DEFAULT 0, Updated INTEGER NOT NULL DEFAULT 0, "
+    "Undone INTEGER NOT NULL DEFAULT 0); "
+    "CREATE TABLE IF NOT EXISTS journal (Submission INTEGER NOT NULL, RecordId TEXT NOT NULL, Operation INTEGER NOT NULL, "
+    "Before BLOB, After BLOB NOT NULL); "
+    "CREATE INDEX IF NOT EXISTS journal_submission ON journal (Submission); "
+    "CREATE TABLE IF NOT EXISTS store_settings (Name TEXT PRIMARY KEY, Value INTEGER NOT NULL); ";
 
 // Passwords are kept as Argon2id hashes (libsodium's crypto_pwhash_str, salted), at a cost that
 // keeps each helper's login check to a few milliseconds.
@@ -227,7 +243,7 @@ std::unique_ptr<ActStore> ActStore::Open(const std::string& path, std::string& e
         error = "The ACT! database " + path + " was written by a newer program.";
         return nullptr;
     }
-    if (layout < kSchemaVersion && !store->Upgrade(error))
+    if (layout < kSchemaVersion && !store->Upgrade(layout, error))
         return nullptr;
     return store;
 }
@@ -258,7 +274,8 @@ std::unique_ptr<ActStore> ActStore::Create(const std::string& path, const std::s
                                "PRAGMA user_version = " + std::to_string(kSchemaVersion) + "; "
                                "CREATE TABLE users (Name TEXT PRIMARY KEY COLLATE NOCASE, Password TEXT NOT NULL); " +
                                CreateTableSql<ActContactRec>() + "; " + CreateTableSql<ActCalendarRec>() + "; " +
-                               CreateTableSql<ActTodoRec>() + "; " + CreateTableSql<ActNoteRec>() + "; COMMIT";
+                               CreateTableSql<ActTodoRec>() + "; " + CreateTableSql<ActNoteRec>() + "; " + kJournalSchema +
+                               "COMMIT";
     if (!store->Execute(schema, error))
         return nullptr;
     std::string hash;
@@ -321,16 +338,30 @@ std::string ConvertTextsSql()
 
 }  // namespace
 
-// From layout 0: every text to UTF-8, every plain password to its hash, in one transaction.
-bool ActStore::Upgrade(std::string& error)
+// To the current layout in one transaction: from layout 0 every text to UTF-8 and every plain
+// password to its hash; from layouts before 2 the journal's tables.
+bool ActStore::Upgrade(int layout, std::string& error)
+{
+    if (!Execute("BEGIN IMMEDIATE", error))
+        return false;
+    if (layout < 1 && !ConvertLayout0(error))
+        return false;
+    if (layout < 2 && !Execute(kJournalSchema, error))
+        return false;
+    return Execute("PRAGMA user_version = " + std::to_string(kSchemaVersion) + "; COMMIT", error);
+}
+
+// Layout 0 kept Windows-1252 texts and plain passwords; within the upgrade's transaction.
+bool ActStore::ConvertLayout0(std::string& error)
 {
     if (sqlite3_create_function(mDb, "ansi_to_utf8", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, AnsiToUtf8Sql,
                                 nullptr, nullptr) != SQLITE_OK) {
         error = LastError();
+        Execute("ROLLBACK", error);
         return false;
     }
-    if (!Execute("BEGIN IMMEDIATE; " + ConvertTextsSql<ActContactRec>() + ConvertTextsSql<ActCalendarRec>() +
-                     ConvertTextsSql<ActTodoRec>() + ConvertTextsSql<ActNoteRec>() + "UPDATE users SET Name = ansi_to_utf8(Name)",
+    if (!Execute(ConvertTextsSql<ActContactRec>() + ConvertTextsSql<ActCalendarRec>() + ConvertTextsSql<ActTodoRec>() +
+                     ConvertTextsSql<ActNoteRec>() + "UPDATE users SET Name = ansi_to_utf8(Name)",
                  error))
         return false;
     std::vector<std::pair<std::string, std::string>> users;  // name, plain password (Windows-1252)
@@ -356,7 +387,7 @@ bool ActStore::Upgrade(std::string& error)
             return false;
         }
     }
-    return Execute("PRAGMA user_version = " + std::to_string(kSchemaVersion) + "; COMMIT", error);
+    return true;
 }
 
 bool ActStore::CheckLogin(const std::string& user, const std::string& password, std::string& error) const
@@ -428,10 +459,145 @@ void CompleteNew(Raw&)
 {
 }
 
-}  // namespace
+// A row as the store holds it, every column byte for byte: per column a type byte (1 integer,
+// 2 real, 3 text, 4 blob, 5 null) and the value (8 bytes little-endian, or a 32-bit length and
+// the bytes). Journal images are compared and written back in this form, so that what is
+// restored is exactly what was there, whatever the program that wrote it.
+std::string RowImage(sqlite3_stmt* row)
+{
+    std::string image;
+    const auto put64 = [&image](std::uint64_t value) {
+        for (int i = 0; i < 8; ++i)
+            image += static_cast<char>(value >> (8 * i));
+    };
+    for (int c = 0; c < sqlite3_column_count(row); ++c) {
+        const int type = sqlite3_column_type(row, c);
+        image += static_cast<char>(type);
+        if (type == SQLITE_INTEGER) {
+            put64(static_cast<std::uint64_t>(sqlite3_column_int64(row, c)));
+        } else if (type == SQLITE_FLOAT) {
+            const double value = sqlite3_column_double(row, c);
+            std::uint64_t bits = 0;
+            std::memcpy(&bits, &value, sizeof bits);
+            put64(bits);
+        } else if (type == SQLITE_TEXT || type == SQLITE_BLOB) {
+            const auto* bytes = static_cast<const char*>(type == SQLITE_TEXT ? static_cast<const void*>(sqlite3_column_text(row, c))
+                                                                               : sqlite3_column_blob(row, c));
+            const auto size = static_cast<std::uint32_t>(sqlite3_column_bytes(row, c));
+            for (int i = 0; i < 4; ++i)
+                image += static_cast<char>(size >> (8 * i));
+            image.append(bytes != nullptr ? bytes : "", size);
+        }
+    }
+    return image;
+}
+
+// Binds a row image to the parameters ?1 ... ?n; false for an image that is not one.
+bool BindImage(sqlite3_stmt* statement, std::string_view image)
+{
+    std::size_t pos = 0;
+    const auto take64 = [&](std::uint64_t& value) {
+        if (image.size() - pos < 8)
+            return false;
+        value = 0;
+        for (int i = 0; i < 8; ++i)
+            value |= std::uint64_t{static_cast<unsigned char>(image[pos + static_cast<std::size_t>(i)])} << (8 * i);
+        pos += 8;
+        return true;
+    };
+    for (int c = 1; pos < image.size(); ++c) {
+        const int type = static_cast<unsigned char>(image[pos++]);
+        std::uint64_t value = 0;
+        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+            if (!take64(value))
+                return false;
+            double real = 0;
+            std::memcpy(&real, &value, sizeof real);
+            if (type == SQLITE_INTEGER)
+                sqlite3_bind_int64(statement, c, static_cast<sqlite3_int64>(value));
+            else
+                sqlite3_bind_double(statement, c, real);
+        } else if (type == SQLITE_TEXT || type == SQLITE_BLOB) {
+            if (image.size() - pos < 4)
+                return false;
+            std::uint32_t size = 0;
+            for (int i = 0; i < 4; ++i)
+                size |= std::uint32_t{static_cast<unsigned char>(image[pos + static_cast<std::size_t>(i)])} << (8 * i);
+            pos += 4;
+            if (image.size() - pos < size)
+                return false;
+            const char* bytes = image.data() + pos;
+            if (type == SQLITE_TEXT)
+                sqlite3_bind_text(statement, c, size == 0 ? "" : bytes, static_cast<int>(size), SQLITE_TRANSIENT);
+            else
+                sqlite3_bind_blob(statement, c, bytes, static_cast<int>(size), SQLITE_TRANSIENT);
+            pos += size;
+        } else if (type == SQLITE_NULL) {
+            sqlite3_bind_null(statement, c);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The image of the row with this record ID, or nothing when there is none.
+std::optional<std::string> ImageOf(sqlite3_stmt* select, std::string_view recordId)
+{
+    sqlite3_reset(select);
+    sqlite3_bind_text(select, 1, recordId.data(), static_cast<int>(recordId.size()), SQLITE_TRANSIENT);
+    if (sqlite3_step(select) != SQLITE_ROW)
+        return std::nullopt;
+    return RowImage(select);
+}
 
 template <class Raw>
-bool ActStore::Apply(const std::vector<Raw>& records, std::string& error, const Progress& progress)
+std::string SelectSql()
+{
+    return "SELECT " + ColumnNames<Raw>() + " FROM " + StoreKind<Raw>::Table + " WHERE RecordId = ?1";
+}
+
+// Of the migrations journaled, only the last `kept` stay (the current one among them).
+std::string DropOldMigrationsSql(int kept)
+{
+    const std::string old = "SELECT Migration FROM submissions GROUP BY Migration ORDER BY MAX(Seq) DESC LIMIT -1 OFFSET " +
+                            std::to_string(kept);
+    return "DELETE FROM journal WHERE Submission IN (SELECT Seq FROM submissions WHERE Migration IN (" + old + ")); "
+           "DELETE FROM submissions WHERE Migration IN (" + old + ")";
+}
+
+}  // namespace
+
+int ActStore::KeptMigrations() const
+{
+    Statement setting(mDb, "SELECT Value FROM store_settings WHERE Name = 'KeptMigrations'");
+    if (setting && sqlite3_step(setting.get()) == SQLITE_ROW)
+        return std::max(1, sqlite3_column_int(setting.get(), 0));
+    return kKeptMigrations;
+}
+
+bool ActStore::SetKeptMigrations(int count, std::string& error)
+{
+    if (count < 1) {
+        error = "At least one migration must be kept.";
+        return false;
+    }
+    return Execute("INSERT OR REPLACE INTO store_settings (Name, Value) VALUES ('KeptMigrations', " +
+                       std::to_string(count) + ")",
+                   error);
+}
+
+template <class Raw>
+bool ActStore::Apply(const std::vector<Raw>& records, std::string& error, const Progress& progress,
+                     const std::string& migration)
+{
+    const std::string id = migration.empty() ? NewRecordId() : migration;
+    return Write(records, error, progress, &id);
+}
+
+template <class Raw>
+bool ActStore::Write(const std::vector<Raw>& records, std::string& error, const Progress& progress,
+                     const std::string* migration)
 {
     if (!Execute("BEGIN IMMEDIATE", error)) {
         if (error.find("database is locked") != std::string::npos)
@@ -440,31 +606,67 @@ bool ActStore::Apply(const std::vector<Raw>& records, std::string& error, const 
     }
     Statement insert(mDb, InsertSql<Raw>());
     Statement update(mDb, UpdateSql<Raw>());
-    if (!insert || !update) {
+    Statement select(mDb, SelectSql<Raw>());
+    Statement submission(mDb, "INSERT INTO submissions (Migration, Time, Kind) VALUES (?1, ?2, ?3)");
+    Statement journal(mDb, "INSERT INTO journal (Submission, RecordId, Operation, Before, After) VALUES (?1, ?2, ?3, ?4, ?5)");
+    if (!insert || !update || !select || !submission || !journal) {
         error = LastError();
         Execute("ROLLBACK", error);
         return false;
     }
-    std::size_t done = 0;
+    sqlite3_int64 seq = 0;
+    if (migration != nullptr) {
+        sqlite3_bind_text(submission.get(), 1, migration->c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_double(submission.get(), 2, model::CxDateTime().VariantTime());
+        sqlite3_bind_text(submission.get(), 3, StoreKind<Raw>::Table, -1, SQLITE_STATIC);
+        if (sqlite3_step(submission.get()) != SQLITE_DONE) {
+            error = LastError();
+            Execute("ROLLBACK", error);
+            return false;
+        }
+        seq = sqlite3_last_insert_rowid(mDb);
+    }
+    std::size_t addedCount = 0, updatedCount = 0, done = 0;
     for (const Raw& record : records) {
         ++done;
         if (record.State != 2)
             continue;
         bool applied = false;
+        std::optional<std::string> before;
+        std::string recordId;
         if (record.Operation == 1) {
             Raw added = record;
             added.RecordId = NewRecordId();
             CompleteNew(added);
+            recordId = added.RecordId.view();
             applied = Step(mDb, insert, added, error);
         } else if (record.Operation == 2) {
-            applied = Step(mDb, update, record, error);
-            if (applied && sqlite3_changes(mDb) == 0) {
+            recordId = record.RecordId.view();
+            before = ImageOf(select.get(), recordId);
+            applied = before && Step(mDb, update, record, error);
+            if (!before) {
                 error = std::string("There is no record with the ID \"") + record.RecordId.c_str() + "\" among the " +
                         StoreKind<Raw>::Noun + ".";
-                applied = false;
             }
         } else {
             error = "Record " + std::to_string(done) + " asks for the unknown operation " + std::to_string(record.Operation) + ".";
+        }
+        if (applied && migration != nullptr) {
+            const std::optional<std::string> after = ImageOf(select.get(), recordId);
+            sqlite3_reset(journal.get());
+            sqlite3_bind_int64(journal.get(), 1, seq);
+            sqlite3_bind_text(journal.get(), 2, recordId.data(), static_cast<int>(recordId.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_int(journal.get(), 3, record.Operation);
+            if (before)
+                sqlite3_bind_blob(journal.get(), 4, before->data(), static_cast<int>(before->size()), SQLITE_TRANSIENT);
+            else
+                sqlite3_bind_null(journal.get(), 4);
+            sqlite3_bind_blob(journal.get(), 5, after ? after->data() : "", after ? static_cast<int>(after->size()) : 0,
+                              SQLITE_TRANSIENT);
+            applied = after && sqlite3_step(journal.get()) == SQLITE_DONE;
+            if (!applied)
+                error = LastError();
+            (record.Operation == 1 ? addedCount : updatedCount) += applied ? 1 : 0;
         }
         if (applied && progress && !progress(done, records.size())) {
             error = "Stopped on request.";
@@ -476,7 +678,94 @@ bool ActStore::Apply(const std::vector<Raw>& records, std::string& error, const 
             return false;
         }
     }
+    if (migration == nullptr)
+        return Execute("COMMIT", error);
+    return Execute("UPDATE submissions SET Added = " + std::to_string(addedCount) + ", Updated = " + std::to_string(updatedCount) +
+                       " WHERE Seq = " + std::to_string(seq) + "; " + DropOldMigrationsSql(KeptMigrations()) + "; COMMIT",
+                   error);
+}
+
+template <class Raw>
+bool ActStore::Undo(const std::string& migration, UndoResult& result, std::string& error)
+{
+    result = UndoResult{};
+    if (!Execute("BEGIN IMMEDIATE", error)) {
+        if (error.find("database is locked") != std::string::npos)
+            error = kInUse;
+        return false;
+    }
+    Statement submissions(mDb, "SELECT Seq FROM submissions WHERE Migration = ?1 AND Kind = ?2 AND Undone = 0 ORDER BY Seq DESC");
+    Statement entries(mDb, "SELECT RecordId, Operation, Before, After FROM journal WHERE Submission = ?1 ORDER BY rowid DESC");
+    Statement select(mDb, SelectSql<Raw>());
+    Statement remove(mDb, std::string("DELETE FROM ") + StoreKind<Raw>::Table + " WHERE RecordId = ?1");
+    Statement restore(mDb, UpdateSql<Raw>());
+    if (!submissions || !entries || !select || !remove || !restore) {
+        error = LastError();
+        Execute("ROLLBACK", error);
+        return false;
+    }
+    sqlite3_bind_text(submissions.get(), 1, migration.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_text(submissions.get(), 2, StoreKind<Raw>::Table, -1, SQLITE_STATIC);
+    std::vector<sqlite3_int64> seqs;
+    while (sqlite3_step(submissions.get()) == SQLITE_ROW)
+        seqs.push_back(sqlite3_column_int64(submissions.get(), 0));
+    result.NothingToUndo = seqs.empty();
+    const auto fail = [&] {
+        error = "Nothing was changed: " + (error.empty() ? LastError() : error);
+        sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
+        return false;
+    };
+    for (const sqlite3_int64 seq : seqs) {
+        sqlite3_reset(entries.get());
+        sqlite3_bind_int64(entries.get(), 1, seq);
+        while (sqlite3_step(entries.get()) == SQLITE_ROW) {
+            const std::string recordId(reinterpret_cast<const char*>(sqlite3_column_text(entries.get(), 0)),
+                                       static_cast<std::size_t>(sqlite3_column_bytes(entries.get(), 0)));
+            const int operation = sqlite3_column_int(entries.get(), 1);
+            const auto blob = [&](int column) {
+                const auto* bytes = static_cast<const char*>(sqlite3_column_blob(entries.get(), column));
+                return std::string(bytes != nullptr ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(entries.get(), column)));
+            };
+            const std::string before = blob(2), after = blob(3);
+            const std::optional<std::string> now = ImageOf(select.get(), recordId);
+            if (!now || *now != after) {
+                ++result.Left;  // changed (or removed) since: never overwritten
+                continue;
+            }
+            sqlite3_stmt* statement = operation == 1 ? remove.get() : restore.get();
+            sqlite3_reset(statement);
+            sqlite3_clear_bindings(statement);
+            if (operation == 1)
+                sqlite3_bind_text(statement, 1, recordId.c_str(), -1, SQLITE_TRANSIENT);
+            else if (!BindImage(statement, before))
+                return fail();
+            if (sqlite3_step(statement) != SQLITE_DONE)
+                return fail();
+            ++(operation == 1 ? result.Removed : result.Restored);
+        }
+        if (!Execute("UPDATE submissions SET Undone = 1 WHERE Seq = " + std::to_string(seq), error))
+            return false;
+    }
     return Execute("COMMIT", error);
+}
+
+bool ActStore::Migrations(std::vector<Migration>& migrations, std::string& error) const
+{
+    migrations.clear();
+    Statement all(mDb, "SELECT Migration, MIN(Time), SUM(Added), SUM(Updated), MIN(Undone) FROM submissions "
+                       "GROUP BY Migration ORDER BY MAX(Seq) DESC");
+    if (!all) {
+        error = LastError();
+        return false;
+    }
+    while (sqlite3_step(all.get()) == SQLITE_ROW) {
+        migrations.push_back({.Id = reinterpret_cast<const char*>(sqlite3_column_text(all.get(), 0)),
+                              .Time = sqlite3_column_double(all.get(), 1),
+                              .Added = static_cast<std::size_t>(sqlite3_column_int64(all.get(), 2)),
+                              .Updated = static_cast<std::size_t>(sqlite3_column_int64(all.get(), 3)),
+                              .Undone = sqlite3_column_int(all.get(), 4) != 0});
+    }
+    return true;
 }
 
 template <class Raw>
@@ -486,12 +775,13 @@ bool ActStore::Insert(std::vector<Raw> records, std::string& error)
         record.State = 2;
         record.Operation = 1;
     }
-    return Apply(records, error);
+    return Write(records, error, {}, nullptr);
 }
 
 #define VELMORA_STORE_KIND(Raw)                                                                      \
     template bool ActStore::ReadAll<Raw>(std::vector<Raw>&, std::string&, const Progress&) const;    \
-    template bool ActStore::Apply<Raw>(const std::vector<Raw>&, std::string&, const Progress&);      \
+    template bool ActStore::Apply<Raw>(const std::vector<Raw>&, std::string&, const Progress&, const std::string&); \
+    template bool ActStore::Undo<Raw>(const std::string&, UndoResult&, std::string&);                 \
     template bool ActStore::Insert<Raw>(std::vector<Raw>, std::string&);
 VELMORA_STORE_KIND(ActContactRec)
 VELMORA_STORE_KIND(ActCalendarRec)

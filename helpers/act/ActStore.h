@@ -70,18 +70,55 @@ public:
 
     // Applies every record marked changed (State 2) in one transaction: Operation 1 inserts the
     // record under a new record ID, 2 updates the stored record with its record ID. Any failure
-    // applies nothing and says why.
+    // applies nothing and says why. The same transaction journals the submission under
+    // `migration` (a new identifier when empty): each record touched, with the row as it was
+    // before (for an update) and as it was written, so that the migration can be undone.
     template <class Raw>
-    bool Apply(const std::vector<Raw>& records, std::string& error, const Progress& progress = {});
+    bool Apply(const std::vector<Raw>& records, std::string& error, const Progress& progress = {},
+               const std::string& migration = {});
 
-    // Inserts records as they are, each under a new record ID (samples, tests).
+    // What undoing one migration's records of a kind did.
+    struct UndoResult {
+        bool NothingToUndo = false;  // no submission of it is journaled, or it was undone already
+        std::size_t Removed = 0;     // records it added, deleted
+        std::size_t Restored = 0;    // records it updated, written back as they were
+        std::size_t Left = 0;        // records changed since, left as they are
+    };
+    // Undoes the submissions of `migration` of one kind, the last first, in one transaction
+    // that marks them undone. A record that no longer is what the migration wrote is left.
+    template <class Raw>
+    bool Undo(const std::string& migration, UndoResult& result, std::string& error);
+
+    // One journaled migration: identifier, time (automation date, local), records added and
+    // updated over all kinds, and whether it has been undone.
+    struct Migration {
+        std::string Id;
+        double Time = 0;
+        std::size_t Added = 0;
+        std::size_t Updated = 0;
+        bool Undone = false;
+    };
+    // The journaled migrations, the latest first.
+    bool Migrations(std::vector<Migration>& migrations, std::string& error) const;
+
+    // How many migrations the journal keeps (20 unless set); older ones are dropped in the
+    // transaction that adds a new one.
+    static constexpr int kKeptMigrations = 20;
+    bool SetKeptMigrations(int count, std::string& error);
+
+    // Inserts records as they are, each under a new record ID, without journaling (samples, tests).
     template <class Raw>
     bool Insert(std::vector<Raw> records, std::string& error);
 
 private:
     explicit ActStore(sqlite3* db) : mDb(db) {}
     bool Execute(const std::string& sql, std::string& error) const;
-    bool Upgrade(std::string& error);
+    // Apply, journaled under *migration, or not at all when it is null.
+    template <class Raw>
+    bool Write(const std::vector<Raw>& records, std::string& error, const Progress& progress, const std::string* migration);
+    bool Upgrade(int layout, std::string& error);
+    bool ConvertLayout0(std::string& error);
+    int KeptMigrations() const;
     std::string LastError() const;
 
     sqlite3* mDb;

@@ -103,6 +103,11 @@ TEST(ActStore, AnOldStoreIsUpgradedWhenOpened)
     }
     EXPECT_EQ(Raw(pad, "SELECT LastName FROM contacts"), "Nov\xC3\xA1k");
     EXPECT_EQ(Raw(pad, "SELECT Password FROM users").rfind("$argon2id$", 0), 0u);
+    // A store of the layout before the journal gets its tables.
+    Exec(pad, "DROP TABLE journal; DROP TABLE submissions; DROP TABLE store_settings; PRAGMA user_version = 1");
+    ASSERT_TRUE(ActStore::Open(pad, error)) << error;
+    EXPECT_EQ(Raw(pad, "SELECT COUNT(*) FROM submissions"), "0");
+    EXPECT_EQ(Raw(pad, "PRAGMA user_version"), "2");
     Exec(pad, "PRAGMA user_version = 7");
     EXPECT_FALSE(ActStore::Open(pad, error));
     EXPECT_EQ(error, "The ACT! database " + pad + " was written by a newer program.");
