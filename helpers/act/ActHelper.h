@@ -8,9 +8,11 @@
 #include "diagnostics/CxDebugUtil.h"
 #include "helpers/common/HelperSide.h"
 #include "model/CxFile.h"
+#include "platform/IniFile.h"
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -32,6 +34,49 @@ inline constexpr ParamIds kActParams{
 // helper's name, the exchange files). Given the parameter file of its connector, it checks the
 // login against the stand-in database named there, then either writes every record to the data
 // file (mode 1) or applies the records the connector marked changed (mode 2).
+// Undoes the records of this kind that `migration` wrote and says what it did.
+template <class Raw>
+bool UndoInto(ActStore& store, const std::string& migration, platform::IniFile& answer, std::string& error,
+              const ActStore::Progress& progress)
+{
+    if (migration.empty()) {
+        error = "No migration to undo was named.";
+        return false;
+    }
+    ActStore::UndoResult result;
+    if (!store.Undo<Raw>(migration, result, error, progress))
+        return false;
+    const char* section = connectors::act::kUndoSection;
+    answer.Set(section, "NothingToUndo", result.NothingToUndo ? "1" : "0");
+    answer.Set(section, "Removed", std::to_string(result.Removed));
+    answer.Set(section, "Restored", std::to_string(result.Restored));
+    answer.Set(section, "Left", std::to_string(result.Left));
+    return true;
+}
+
+// Lists the journaled migrations, the latest first.
+inline bool HistoryInto(const ActStore& store, platform::IniFile& answer, std::string& error)
+{
+    std::vector<ActStore::Migration> migrations;
+    if (!store.Migrations(migrations, error))
+        return false;
+    answer.Set(connectors::act::kHistorySection, "Count", std::to_string(migrations.size()));
+    for (std::size_t i = 0; i < migrations.size(); ++i) {
+        const ActStore::Migration& m = migrations[i];
+        const std::string section = "Migration." + std::to_string(i + 1);
+        answer.Set(section, "Id", m.Id);
+        char time[32];
+        std::snprintf(time, sizeof time, "%.8f", m.Time);
+        answer.Set(section, "Time", time);
+        answer.Set(section, "Undone", m.Undone ? "1" : "0");
+        for (std::size_t k = 0; k < 4; ++k) {
+            answer.Set(section, "Added." + std::to_string(k), std::to_string(m.Added[k]));
+            answer.Set(section, "Updated." + std::to_string(k), std::to_string(m.Updated[k]));
+        }
+    }
+    return true;
+}
+
 template <class Kind>
 int RunActHelper(int argc, char** argv)
 {
@@ -39,20 +84,21 @@ int RunActHelper(int argc, char** argv)
     return RunHelperProgram(argc, argv, kActParams, Kind::Files().Control, Kind::kHelper, [](HelperJob& job, std::string& error) {
         const std::string dataFile = job.WorkFolder() + job.Text(connectors::act::kActParamDataFile);
         // For fault-injection tests: $VELMORA_ACT_HELPER_KILL_AFTER=N kills the helper once it has
-        // applied N records of a submission, as a user's kill or a crash would.
+        // applied (or undone) N records, as a user's kill or a crash would.
         const char* killAfter = std::getenv("VELMORA_ACT_HELPER_KILL_AFTER");
         const auto progress = [&job, killAfter](const char* verb) {
             return [&job, verb, killAfter](std::size_t done, std::size_t total) {
-                if (killAfter != nullptr && std::string_view(verb) == "Writing" &&
+                if (killAfter != nullptr && (std::string_view(verb) == "Writing" || std::string_view(verb) == "Undoing") &&
                     done >= static_cast<std::size_t>(std::atoll(killAfter)))
                     ::raise(SIGKILL);
                 return job.Progress(std::string(verb) + " " + StoreKind<Raw>::Noun, done, total);
             };
         };
         const std::string mode = job.Text(connectors::act::kActParamMode);
-        const std::string load = std::to_string(static_cast<int>(connectors::HelperMode::Load));
-        const std::string submit = std::to_string(static_cast<int>(connectors::HelperMode::Submit));
-        if (mode != load && mode != submit) {
+        const auto is = [&mode](connectors::HelperMode m) { return mode == std::to_string(static_cast<int>(m)); };
+        const bool load = is(connectors::HelperMode::Load), submit = is(connectors::HelperMode::Submit);
+        const bool undo = is(connectors::HelperMode::Undo), history = is(connectors::HelperMode::History);
+        if (!load && !submit && !undo && !history) {
             error = "Unknown mode \"" + mode + "\".";
             return false;
         }
@@ -62,8 +108,21 @@ int RunActHelper(int argc, char** argv)
         const auto store = ActStore::Open(job.Text(connectors::act::kActParamDatabase), error);
         if (!store || !store->CheckLogin(job.Text(connectors::act::kActParamUserName), job.Text(connectors::act::kActParamPassword), error))
             return false;
+        const std::string migration = job.Text(connectors::act::kActParamMigration);
+        if (undo || history) {
+            platform::IniFile answer;
+            if (undo && !UndoInto<Raw>(*store, migration, answer, error, progress("Undoing")))
+                return false;
+            if (history && !HistoryInto(*store, answer, error))
+                return false;
+            if (!answer.Save(dataFile, 0600)) {
+                error = "Cannot write the data file " + dataFile + ".";
+                return false;
+            }
+            return true;
+        }
         std::vector<Raw> records;
-        if (mode == load) {
+        if (load) {
             if (!store->ReadAll(records, error, progress("Reading")))
                 return false;
             if (connectors::WriteDataFile(dataFile, records, [](std::int32_t) {}) != connectors::DataFileResult::Ok) {
@@ -87,7 +146,7 @@ int RunActHelper(int argc, char** argv)
                                                                    : "The data file " + dataFile + " is damaged.";
             return false;
         }
-        return store->Apply(records, error, progress("Writing"));
+        return store->Apply(records, error, progress("Writing"), migration);
     });
 }
 

@@ -686,7 +686,7 @@ bool ActStore::Write(const std::vector<Raw>& records, std::string& error, const 
 }
 
 template <class Raw>
-bool ActStore::Undo(const std::string& migration, UndoResult& result, std::string& error)
+bool ActStore::Undo(const std::string& migration, UndoResult& result, std::string& error, const Progress& progress)
 {
     result = UndoResult{};
     if (!Execute("BEGIN IMMEDIATE", error)) {
@@ -710,6 +710,12 @@ bool ActStore::Undo(const std::string& migration, UndoResult& result, std::strin
     while (sqlite3_step(submissions.get()) == SQLITE_ROW)
         seqs.push_back(sqlite3_column_int64(submissions.get(), 0));
     result.NothingToUndo = seqs.empty();
+    std::size_t total = 0;
+    for (const sqlite3_int64 seq : seqs) {
+        Statement count(mDb, "SELECT COUNT(*) FROM journal WHERE Submission = " + std::to_string(seq));
+        if (count && sqlite3_step(count.get()) == SQLITE_ROW)
+            total += static_cast<std::size_t>(sqlite3_column_int64(count.get(), 0));
+    }
     const auto fail = [&] {
         error = "Nothing was changed: " + (error.empty() ? LastError() : error);
         sqlite3_exec(mDb, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -742,6 +748,10 @@ bool ActStore::Undo(const std::string& migration, UndoResult& result, std::strin
             if (sqlite3_step(statement) != SQLITE_DONE)
                 return fail();
             ++(operation == 1 ? result.Removed : result.Restored);
+            if (progress && !progress(result.Removed + result.Restored + result.Left, total)) {
+                error = "Stopped on request.";
+                return fail();
+            }
         }
         if (!Execute("UPDATE submissions SET Undone = 1 WHERE Seq = " + std::to_string(seq), error))
             return false;
@@ -752,18 +762,27 @@ bool ActStore::Undo(const std::string& migration, UndoResult& result, std::strin
 bool ActStore::Migrations(std::vector<Migration>& migrations, std::string& error) const
 {
     migrations.clear();
-    Statement all(mDb, "SELECT Migration, MIN(Time), SUM(Added), SUM(Updated), MIN(Undone) FROM submissions "
-                       "GROUP BY Migration ORDER BY MAX(Seq) DESC");
+    Statement all(mDb, "SELECT Migration, Kind, MIN(Time), SUM(Added), SUM(Updated), MIN(Undone) FROM submissions "
+                       "GROUP BY Migration, Kind ORDER BY MAX(Seq) DESC");
     if (!all) {
         error = LastError();
         return false;
     }
+    static constexpr const char* kKinds[] = {"contacts", "calendar", "todos", "notes"};
     while (sqlite3_step(all.get()) == SQLITE_ROW) {
-        migrations.push_back({.Id = reinterpret_cast<const char*>(sqlite3_column_text(all.get(), 0)),
-                              .Time = sqlite3_column_double(all.get(), 1),
-                              .Added = static_cast<std::size_t>(sqlite3_column_int64(all.get(), 2)),
-                              .Updated = static_cast<std::size_t>(sqlite3_column_int64(all.get(), 3)),
-                              .Undone = sqlite3_column_int(all.get(), 4) != 0});
+        const std::string id = reinterpret_cast<const char*>(sqlite3_column_text(all.get(), 0));
+        const std::string_view kind = reinterpret_cast<const char*>(sqlite3_column_text(all.get(), 1));
+        auto found = std::find_if(migrations.begin(), migrations.end(), [&](const Migration& m) { return m.Id == id; });
+        if (found == migrations.end())
+            found = migrations.insert(migrations.end(), Migration{.Id = id, .Time = sqlite3_column_double(all.get(), 2), .Undone = true});
+        found->Time = std::min(found->Time, sqlite3_column_double(all.get(), 2));
+        found->Undone = found->Undone && sqlite3_column_int(all.get(), 5) != 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            if (kind == kKinds[k]) {
+                found->Added[k] += static_cast<std::size_t>(sqlite3_column_int64(all.get(), 3));
+                found->Updated[k] += static_cast<std::size_t>(sqlite3_column_int64(all.get(), 4));
+            }
+        }
     }
     return true;
 }
@@ -781,7 +800,7 @@ bool ActStore::Insert(std::vector<Raw> records, std::string& error)
 #define VELMORA_STORE_KIND(Raw)                                                                      \
     template bool ActStore::ReadAll<Raw>(std::vector<Raw>&, std::string&, const Progress&) const;    \
     template bool ActStore::Apply<Raw>(const std::vector<Raw>&, std::string&, const Progress&, const std::string&); \
-    template bool ActStore::Undo<Raw>(const std::string&, UndoResult&, std::string&);                 \
+    template bool ActStore::Undo<Raw>(const std::string&, UndoResult&, std::string&, const Progress&); \
     template bool ActStore::Insert<Raw>(std::vector<Raw>, std::string&);
 VELMORA_STORE_KIND(ActContactRec)
 VELMORA_STORE_KIND(ActCalendarRec)

@@ -2,6 +2,7 @@
 
 #include "connectors/act/ActRecords.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -87,15 +88,15 @@ public:
     // Undoes the submissions of `migration` of one kind, the last first, in one transaction
     // that marks them undone. A record that no longer is what the migration wrote is left.
     template <class Raw>
-    bool Undo(const std::string& migration, UndoResult& result, std::string& error);
+    bool Undo(const std::string& migration, UndoResult& result, std::string& error, const Progress& progress = {});
 
     // One journaled migration: identifier, time (automation date, local), records added and
-    // updated over all kinds, and whether it has been undone.
+    // updated per kind (contacts, calendar, to-dos, notes), and whether it has been undone.
     struct Migration {
         std::string Id;
         double Time = 0;
-        std::size_t Added = 0;
-        std::size_t Updated = 0;
+        std::array<std::size_t, 4> Added{};
+        std::array<std::size_t, 4> Updated{};
         bool Undone = false;
     };
     // The journaled migrations, the latest first.

@@ -139,8 +139,8 @@ TEST(ActJournal, UndoingAMigrationOfEveryKindRestoresTheStoreExactly)
     ASSERT_TRUE(store->Migrations(migrations, error)) << error;
     ASSERT_EQ(migrations.size(), 1u) << "samples are not a migration";
     EXPECT_EQ(migrations[0].Id, "M1");
-    EXPECT_EQ(migrations[0].Added, 4u);
-    EXPECT_EQ(migrations[0].Updated, 5u);
+    EXPECT_EQ(migrations[0].Added, (std::array<std::size_t, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(migrations[0].Updated, (std::array<std::size_t, 4>{2, 1, 1, 1}));
     EXPECT_TRUE(migrations[0].Undone);
 }
 

@@ -20,6 +20,14 @@ enum ActParam : std::int32_t {
     kActParamLogFile = 1013,            // sent empty
     kActParamLogLevel = 1014,
     kActParamLogEnabled = 1015,
+    kActParamMigration = 1016,          // the migration a submission belongs to, or the one to undo
 };
+
+// What the undo and history modes leave in the data file, as an INI file: [Undo] with
+// NothingToUndo, Removed, Restored and Left; [Migrations] Count, and per migration i (1 the
+// latest) a section Migration.i with Id, Time, Undone, and Added.k and Updated.k per kind k
+// (0 contacts, 1 calendar, 2 to-dos, 3 notes).
+inline constexpr const char* kUndoSection = "Undo";
+inline constexpr const char* kHistorySection = "Migrations";
 
 }  // namespace velmora::connectors::act

@@ -20,7 +20,7 @@ struct HelperFiles {
 };
 
 // What a helper is run for, as the mode parameter tells it (in decimal) in every family.
-enum class HelperMode : int { Load = 1, Submit = 2 };
+enum class HelperMode : int { Load = 1, Submit = 2, Undo = 3, History = 4 };
 
 // What tells one family of helper connectors (ACT!, Google, Lotus Notes) apart in the exchange.
 struct HelperFamily {
