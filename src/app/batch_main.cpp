@@ -15,13 +15,16 @@
 #include "core/PalmOptions.h"
 #include "core/PreviewColumns.h"
 #include "core/SessionManagers.h"
+#include "core/UndoMigration.h"
 #include "core/detail/RecordDifferences.h"
+#include "model/CxDateTime.h"
 
 #include "platform/CodePage.h"
 #include "platform/CommandLine.h"
 #include "platform/ConsoleUiHost.h"
 #include "platform/PrivateFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -64,7 +67,9 @@ void Preview(const char* title, Manager* manager, model::CxList<Record>& selecte
 }
 
 const platform::ProgramHelp kHelp{
-    "velmora-batch", "velmora-batch [--select diff|all|none] [--dry-run] [--explain]",
+    "velmora-batch",
+    "velmora-batch [--select diff|all|none] [--dry-run] [--explain]\n"
+    "       velmora-batch --list-migrations | --undo-last",
     "Runs one migration into ACT! exactly as the wizard does, without windows, configured by the\n"
     "settings the wizard saved, and prints every source record with its mark, whether it is\n"
     "selected and its preview columns, then the counts of the records migrated.\n"
@@ -74,6 +79,10 @@ const platform::ProgramHelp kHelp{
     "                          all, or none\n"
     "  --dry-run               load and compare only; print what would be migrated\n"
     "  --explain               under each Different record, the fields that differ from ACT!\n"
+    "  --list-migrations       the migrations the ACT! database can undo: identifier, time,\n"
+    "                          records added and changed, whether undone\n"
+    "  --undo-last             undo the last migration not undone yet: remove what it added,\n"
+    "                          restore what it changed, leave what was changed since\n"
     "  --help, --version       this text, or the version\n"
     "\n"
     "Exit status: 0 success, 1 a load or a submission failed, 2 wrong arguments.\n"
@@ -90,6 +99,50 @@ int Usage()
     return platform::UsageError(kHelp);
 }
 
+std::string TimeText(double time)
+{
+    return model::CxDateTime(time).FormatDateTime();
+}
+
+// One line per migration: identifier, time, added and updated per data type, undone or not.
+int ListJournal(AppContext& app, platform::ConsoleUiHost& ui)
+{
+    std::vector<connectors::ActMigration> migrations;
+    if (!ListMigrations(app, ui, nullptr, migrations))
+        return 1;
+    std::printf("Migration\tTime\tAdded (contacts, calendar, to-dos, notes)\tChanged\tUndone\n");
+    for (const connectors::ActMigration& m : migrations) {
+        const auto four = [](const std::array<std::size_t, 4>& n) {
+            return std::to_string(n[0]) + " " + std::to_string(n[1]) + " " + std::to_string(n[2]) + " " + std::to_string(n[3]);
+        };
+        std::printf("%s\t%s\t%s\t%s\t%s\n", m.Id.c_str(), TimeText(m.Time).c_str(), four(m.Added).c_str(),
+                    four(m.Updated).c_str(), m.Undone ? "yes" : "no");
+    }
+    return 0;
+}
+
+int UndoLast(AppContext& app, platform::ConsoleUiHost& ui)
+{
+    std::vector<connectors::ActMigration> migrations;
+    if (!ListMigrations(app, ui, nullptr, migrations))
+        return 1;
+    const auto last = std::find_if(migrations.begin(), migrations.end(), [](const auto& m) { return !m.Undone; });
+    if (last == migrations.end()) {
+        std::fprintf(stderr, "There is no migration to undo.\n");
+        return 1;
+    }
+    std::printf("Undoing migration %s of %s: %s\n", last->Id.c_str(), TimeText(last->Time).c_str(), UndoQuestion(*last).c_str());
+    UndoOutcome outcome;
+    if (!UndoMigration(app, ui, nullptr, last->Id, outcome))
+        return 1;
+    const char* const kinds[] = {"Contact", "Calendar", "Task", "Notes"};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const auto& c = outcome.Kinds[k];
+        std::printf("%s records removed: %zu, restored: %zu, left as changed since: %zu\n", kinds[k], c.Removed, c.Restored, c.Left);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -97,15 +150,21 @@ int main(int argc, char** argv)
     platform::ReportFileSizeLimitAsError();
     if (const int status = platform::StandardOptions(argc, argv, kHelp, [](const char* option) {
             return std::strcmp(option, "--select") == 0 || std::strcmp(option, "--dry-run") == 0 ||
-                   std::strcmp(option, "--explain") == 0;
+                   std::strcmp(option, "--explain") == 0 || std::strcmp(option, "--list-migrations") == 0 ||
+                   std::strcmp(option, "--undo-last") == 0;
         }, true);
         status >= 0)
         return status;
     Selection selection = Selection::Diff;
     bool dryRun = false;
     bool explain = false;
+    enum class Journal { None, List, UndoLast } journal = Journal::None;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--dry-run") == 0) {
+        if (std::strcmp(argv[i], "--list-migrations") == 0 || std::strcmp(argv[i], "--undo-last") == 0) {
+            if (argc != 2)
+                return Usage();
+            journal = argv[i][2] == 'l' ? Journal::List : Journal::UndoLast;
+        } else if (std::strcmp(argv[i], "--dry-run") == 0) {
             dryRun = true;
         } else if (std::strcmp(argv[i], "--explain") == 0) {
             explain = true;
@@ -134,6 +193,11 @@ int main(int argc, char** argv)
     AppContext& app = App();
     AppStartup(app);
     platform::ConsoleUiHost ui(stderr);
+    if (journal != Journal::None) {
+        const int status = journal == Journal::List ? ListJournal(app, ui) : UndoLast(app, ui);
+        AppShutdown(app);
+        return status;
+    }
     const int source = app.Settings.SourceApp;
     if (source == AppType::PalmDesktop) {
         // As the Palm options page does: read the users, take the stored one or the first.

@@ -30,6 +30,13 @@ bool CxVLLog::Open()
     return mIsOpen;
 }
 
+bool CxVLLog::OpenToAppend()
+{
+    Close();
+    mIsOpen = mFile.Open(mPath, "a");
+    return mIsOpen;
+}
+
 void CxVLLog::Close()
 {
     mIsOpen = false;

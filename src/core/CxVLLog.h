@@ -21,6 +21,8 @@ public:
     explicit CxVLLog(const std::string& dataFolder);
 
     bool Open();
+    // Opens the log to add a block after what the migration wrote (an undo).
+    bool OpenToAppend();
     void Close();
     bool IsOpen() const { return mIsOpen; }
     const std::string& Path() const { return mPath; }

@@ -80,15 +80,24 @@ void HandOver(connectors::HelperConnector& c, const AppContext& app, UiHost& ui)
     c.SetUiHost(&ui);
 }
 
+}  // namespace
+
+void SetUpActConnector(connectors::CxACTBaseUtil& c, const AppContext& app, UiHost& ui)
+{
+    HandOver(c, app, ui);
+    c.DatabasePath = app.Settings.ACTPadName;
+    c.UserName = app.Settings.ACTUserName;
+    c.Password = app.Settings.ACTPassword.Plain;
+}
+
+namespace {
+
 template <class Connector>
 auto ActLoad(Slot<Connector>& (*slotOf)(Session&))
 {
     return [slotOf](AppContext& app, UiHost& ui, const std::string& statusPath, std::string& error) {
         Connector& c = Reused(slotOf(app.Session));
-        HandOver(c, app, ui);
-        c.DatabasePath = app.Settings.ACTPadName;
-        c.UserName = app.Settings.ACTUserName;
-        c.Password = app.Settings.ACTPassword.Plain;
+        SetUpActConnector(c, app, ui);
         if constexpr (std::is_same_v<Connector, connectors::CxACTTaskUtil>) {
             c.SetOpportunities(app.Settings.Opp);
             c.SetOpportunityNotes(app.Settings.OppNotes);

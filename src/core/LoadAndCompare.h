@@ -2,6 +2,7 @@
 
 #include "AppCommon.h"
 
+#include "connectors/act/CxACTBaseUtil.h"
 #include "connectors/exchange/HelperConnector.h"
 #include "platform/UiHost.h"
 
@@ -26,6 +27,10 @@ bool ReloadAndCompare(AppContext& app, platform::UiHost& ui, platform::WindowRef
 // connector's error text.
 bool LoadThroughHelper(connectors::HelperConnector& connector, platform::UiHost& ui, const std::string& statusPath,
                        std::string& error);
+
+// Gives an ACT! connector what every run of its helper needs: the data folder, the debug log
+// settings, the UI host, the database and the login from the settings.
+void SetUpActConnector(connectors::CxACTBaseUtil& connector, const AppContext& app, platform::UiHost& ui);
 
 // Sets the nine custom-field slots of the source's contacts connector or reader from the
 // settings (0 each while the source's custom switch is off), creating it when missing.

@@ -8,8 +8,12 @@
 #include "connectors/act/CxACTNoteUtil.h"
 #include "connectors/act/CxACTTaskUtil.h"
 #include "diagnostics/CxDebugUtil.h"
+#include "model/CxDateTime.h"
 
+#include <cstdio>
 #include <exception>
+#include <random>
+#include <string>
 
 namespace velmora::core {
 namespace {
@@ -63,6 +67,17 @@ bool Submit(AppContext& app, UiHost& ui, platform::WindowRef owner, CxVLLog& log
     return false;
 }
 
+// A migration's identifier: when it ran, and enough randomness to tell two of one second apart.
+std::string NewMigrationId()
+{
+    std::random_device random;
+    char text[64];
+    const model::SystemTime now = model::CxDateTime().GetSystemTime();
+    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d-%08X", now.Year, now.Month, now.Day, now.Hour, now.Minute,
+                  now.Second, static_cast<unsigned>(random()));
+    return text;
+}
+
 }  // namespace
 
 bool MigrateToAct(AppContext& app, UiHost& ui, platform::WindowRef owner)
@@ -77,6 +92,17 @@ bool MigrateToAct(AppContext& app, UiHost& ui, platform::WindowRef owner)
     const AppSettings& s = app.Settings;
     Session& session = app.Session;
     session.Migrated = {};
+    // Every data type's submission is journaled in the ACT! store under this one identifier.
+    const std::string migration = NewMigrationId();
+    session.LastMigration = migration;
+    const auto name = [&migration](auto& connector) {
+        if (connector)
+            connector->MigrationId = migration;
+    };
+    name(session.Act.Addr);
+    name(session.Act.Date);
+    name(session.Act.Task);
+    name(session.Act.Note);
     auto& migrated = session.Migrated;
     if (!Submit(app, ui, owner, log,
                 SubmitStep{"Contact", s.SyncAddr, session.Act.Addr, session.SelectedAddr, &CxVLLog::LogContact,

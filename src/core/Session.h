@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <utility>
 
 // The connectors and readers the session owns. Their classes are only named here; each is
@@ -107,6 +108,7 @@ public:
         SelectedTask.Clear(false);
         SelectedNote.Clear(false);
         Migrated = {};
+        LastMigration.clear();
         Act.Reset();
         Google.Reset();
         Lotus.Reset();
@@ -128,6 +130,8 @@ public:
     // How many records of each data type (contacts, calendar, tasks, notes) the last migration
     // submitted to ACT! successfully.
     std::array<std::size_t, 4> Migrated{};
+    // The identifier the ACT! store journals the last migration under (empty before one).
+    std::string LastMigration;
 };
 
 }  // namespace velmora::core

@@ -365,3 +365,26 @@ TEST(BatchEndToEnd, ProgramsHaveCommandLineManners)
         EXPECT_NE(wrong.output.find(std::string("usage: ") + program), std::string::npos) << wrong.output;
     }
 }
+
+// A migration is listed and taken back by --undo-last; a second one finds nothing to undo.
+TEST(BatchEndToEnd, TheLastMigrationIsListedAndUndone)
+{
+    const Demo demo("google");
+    const std::string pad = demo.data + "Demo.pad";
+    const ShellRun before = Shell("'" + demo.bin + "velmora-actpad' list '" + pad + "' contacts");
+    ASSERT_EQ(demo.Batch("2>/dev/null").status, 0);
+    const ShellRun listed = demo.Batch("--list-migrations 2>&1");
+    ASSERT_EQ(listed.status, 0) << listed.output;
+    EXPECT_EQ(LinesStarting(listed.output, "20"), 1u) << listed.output;
+    EXPECT_NE(listed.output.find("\t2 1 0 0\t1 1 0 0\tno\n"), std::string::npos) << listed.output;
+
+    const ShellRun undone = demo.Batch("--undo-last 2>/dev/null");
+    ASSERT_EQ(undone.status, 0) << undone.output;
+    EXPECT_TRUE(HasLine(undone.output, "Contact records removed: 2, restored: 1, left as changed since: 0")) << undone.output;
+    EXPECT_EQ(Shell("'" + demo.bin + "velmora-actpad' list '" + pad + "' contacts").output, before.output)
+        << "ACT! is as it was";
+    const ShellRun again = demo.Batch("--undo-last 2>&1");
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.output.find("There is no migration to undo."), std::string::npos) << again.output;
+    EXPECT_EQ(demo.Batch("--undo-last --dry-run 2>/dev/null").status, 2) << "alone or not at all";
+}

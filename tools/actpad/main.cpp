@@ -10,6 +10,7 @@
 #include "platform/CodePage.h"
 #include "platform/CommandLine.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -24,13 +25,18 @@ const platform::ProgramHelp kHelp{
     "velmora-actpad",
     "velmora-actpad create PAD USER PASSWORD [--samples]\n"
     "       velmora-actpad list PAD contacts|calendar|todos|notes\n"
-    "       velmora-actpad dump PAD contacts|calendar|todos|notes RECORD-ID",
+    "       velmora-actpad dump PAD contacts|calendar|todos|notes RECORD-ID\n"
+    "       velmora-actpad history PAD\n"
+    "       velmora-actpad undo PAD [MIGRATION]",
     "Makes and inspects the ACT! contact databases (.pad files) Velmora migrates into.\n"
     "\n"
     "  create  a new database with one user and password (--samples adds three contacts and\n"
     "          calendar entries, to-dos and notes)\n"
     "  list    one line per record of a kind, tab-separated\n"
     "  dump    every field of one record\n"
+    "  history the migrations the database journals, the latest first: identifier, time,\n"
+    "          records added and changed per kind, whether undone\n"
+    "  undo    undo a migration (by default the last one not undone yet)\n"
     "  --help, --version  this text, or the version\n"
     "\n"
     "Exit status: 0 success, 1 the database cannot be made or read, 2 wrong arguments.\n"
@@ -172,6 +178,46 @@ int WithKind(const std::string& kind, F&& run)
     return Usage();
 }
 
+int History(const ActStore& store)
+{
+    std::vector<ActStore::Migration> migrations;
+    std::string error;
+    if (!store.Migrations(migrations, error))
+        return Fail(error);
+    for (const ActStore::Migration& m : migrations) {
+        std::printf("%s\t%s\tadded %zu %zu %zu %zu\tchanged %zu %zu %zu %zu\t%s\n", m.Id.c_str(), Date(m.Time).c_str(),
+                    m.Added[0], m.Added[1], m.Added[2], m.Added[3], m.Updated[0], m.Updated[1], m.Updated[2],
+                    m.Updated[3], m.Undone ? "undone" : "");
+    }
+    return 0;
+}
+
+int Undo(ActStore& store, std::string migration)
+{
+    std::string error;
+    if (migration.empty()) {
+        std::vector<ActStore::Migration> migrations;
+        if (!store.Migrations(migrations, error))
+            return Fail(error);
+        const auto last = std::find_if(migrations.begin(), migrations.end(), [](const auto& m) { return !m.Undone; });
+        if (last == migrations.end())
+            return Fail("There is no migration to undo.");
+        migration = last->Id;
+    }
+    const auto undo = [&](auto kind, const char* noun) {
+        ActStore::UndoResult result;
+        if (!store.Undo<decltype(kind)>(migration, result, error))
+            return false;
+        std::printf("%s: removed %zu, restored %zu, left %zu%s\n", noun, result.Removed, result.Restored, result.Left,
+                    result.NothingToUndo ? " (nothing to undo)" : "");
+        return true;
+    };
+    if (!undo(ActContactRec{}, "contacts") || !undo(ActCalendarRec{}, "calendar") || !undo(ActTodoRec{}, "todos") ||
+        !undo(ActNoteRec{}, "notes"))
+        return Fail(error);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -190,6 +236,12 @@ int main(int argc, char** argv)
         if (!store || (argc == 6 && !AddSamples(*store, error)))
             return Fail(error);
         return 0;
+    }
+    if ((command == "history" && argc == 3) || (command == "undo" && (argc == 3 || argc == 4))) {
+        const auto store = ActStore::Open(pad, error);
+        if (!store)
+            return Fail(error);
+        return command == "history" ? History(*store) : Undo(*store, argc == 4 ? argv[3] : "");
     }
     const bool list = command == "list" && argc == 4;
     const bool dump = command == "dump" && argc == 5;
