@@ -330,6 +330,37 @@ private slots:
         QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblAddrCount")->text(), QString("1"));
         QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblDateCount")->text(), QString("0"));
         QCOMPARE(mMessages.size(), 1);
+
+        // Undo asks first, then takes the second migration back out of ACT!, leaving the first.
+        auto* undo = Find<QPushButton>(window, "btnUndo");
+        QVERIFY(undo->isEnabled());
+        // While it runs, the question is answered Yes and the other boxes as always.
+        mAnswerer.stop();
+        QString question;
+        QTimer yes;
+        connect(&yes, &QTimer::timeout, this, [this, &question] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
+                question = box->text();
+                box->button(QMessageBox::Yes)->click();
+            } else if (box != nullptr) {
+                mMessages << box->windowTitle() + "|" + box->text();
+                box->accept();
+            }
+        });
+        yes.start(20);
+        undo->click();
+        yes.stop();
+        mAnswerer.start(50);
+        QCOMPARE(question, QString("Remove the 1 contact this migration added?"));
+        QTRY_COMPARE(mMessages.size(), 2);
+        QCOMPARE(mMessages.value(1), QString("Undo Migration|The migration was undone. Removed: 1 contact."));
+        stored.clear();
+        QVERIFY(store->ReadAll(stored, error));
+        QCOMPARE(stored.size(), std::size_t{4});  // Ed is gone again; the first migration stays
+        QCOMPARE(QString::fromStdString(std::string(stored[1].Company.view())), QString("Brix & Sons Ltd"));
+        QCOMPARE(window.findChild<QWidget*>("fmFinish")->findChild<QLabel*>("lblAddrCount")->text(), QString("0"));
+        QVERIFY(!undo->isEnabled());
     }
 
     void walksThePalmDesktopPath()

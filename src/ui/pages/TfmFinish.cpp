@@ -4,12 +4,16 @@
 #include "ui/TfmMain.h"
 #include "ui/Widgets.h"
 
+#include "core/UndoMigration.h"
 #include "platform/OpenDocument.h"
 
 #include <QGridLayout>
+#include <QMessageBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace velmora::ui {
 
@@ -37,9 +41,10 @@ TfmFinish::TfmFinish(WizardContext& context, QWidget* parent) : WizardPage(conte
     auto* log = Named(new QPushButton("View Migration Log", this), "btnLog");
     auto* act = Named(new QPushButton("Open ACT!", this), "btnACT");
     auto* again = Named(new QPushButton("New Migration", this), "btnNew");
+    btnUndo = Named(new QPushButton("Undo Migration", this), "btnUndo");
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(12);
-    for (QPushButton* button : {log, act, again}) {
+    for (QPushButton* button : {log, act, btnUndo, again}) {
         button->setMinimumWidth(150);
         buttons->addWidget(button);
     }
@@ -55,6 +60,29 @@ TfmFinish::TfmFinish(WizardContext& context, QWidget* parent) : WizardPage(conte
     });
     connect(act, &QPushButton::clicked, this, [this] { platform::OpenDocument(std::string(Settings().ACTAppName.view())); });
     connect(again, &QPushButton::clicked, this, [this] { mContext.main.RestartWizard(); });
+    connect(btnUndo, &QPushButton::clicked, this, &TfmFinish::UndoMigration);
+}
+
+void TfmFinish::UndoMigration()
+{
+    core::Session& session = mContext.app.Session;
+    std::vector<connectors::ActMigration> migrations;
+    if (session.LastMigration.empty() || !core::ListMigrations(mContext.app, mContext.ui, this, migrations))
+        return;
+    const auto migration = std::find_if(migrations.begin(), migrations.end(),
+                                        [&](const connectors::ActMigration& m) { return m.Id == session.LastMigration; });
+    if (migration == migrations.end() || migration->Undone) {
+        Error("There is nothing to undo: the migration was undone already or is no longer in the journal of the ACT! "
+              "database.");
+        UpdateData(false);
+        return;
+    }
+    if (QMessageBox::question(this, "Undo Migration", ToQt(core::UndoQuestion(*migration)),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    core::UndoOutcome outcome;
+    core::UndoMigration(mContext.app, mContext.ui, parentWidget(), session.LastMigration, outcome);
+    UpdateData(false);
 }
 
 bool TfmFinish::UpdateData(bool leaving)
@@ -68,6 +96,9 @@ bool TfmFinish::UpdateData(bool leaving)
     lblDateCount->setText(QString::number(s.SyncDate ? session.Migrated[1] : 0));
     lblTaskCount->setText(QString::number(s.SyncTask ? session.Migrated[2] : 0));
     lblNoteCount->setText(QString::number(s.SyncNote ? session.Migrated[3] : 0));
+    const auto& migrated = session.Migrated;
+    btnUndo->setEnabled(!session.LastMigration.empty() &&
+                        std::any_of(migrated.begin(), migrated.end(), [](std::size_t n) { return n > 0; }));
     return true;
 }
 
