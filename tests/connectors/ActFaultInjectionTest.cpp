@@ -1,6 +1,6 @@
-// The ACT! helper killed at a random moment of its submission, fifty times per data type: the
-// stand-in database stays intact and either unchanged or fully updated, and the submission
-// reports the failure.
+// The ACT! helper killed at a random moment of its submission, fifty times per data type, or of
+// an undo: the stand-in database stays intact and either unchanged or fully updated (or fully
+// reverted), and the run reports the failure.
 #include "connectors/act/CxACTAddrUtil.h"
 #include "connectors/act/CxACTDateUtil.h"
 #include "connectors/act/CxACTNoteUtil.h"
@@ -143,6 +143,48 @@ TEST(ActFaultInjection, TasksAreIntactAndUnchangedOrFullyUpdated)
 TEST(ActFaultInjection, NotesAreIntactAndUnchangedOrFullyUpdated)
 {
     KillDuringSubmission<CxACTNoteUtil, ActNoteRec>(NoteNo);
+}
+
+TEST(ActFaultInjection, AnUndoIsWholeOrNotAtAll)
+{
+    TempDir dir;
+    const std::string pad = dir.Path() + "Undo.pad";
+    std::string error;
+    ASSERT_TRUE(ActStore::Create(pad, "chris", "secret", error)) << error;
+    std::mt19937 random(20261211);
+    for (int trial = 0; trial < 10; ++trial) {
+        CxACTAddrUtil connector;
+        connector.SetWorkFolder(dir.Path());
+        connector.DatabasePath = pad;
+        connector.UserName = "chris";
+        connector.Password = "secret";
+        connector.MigrationId = "M" + std::to_string(trial);
+        ASSERT_TRUE(connector.Load()) << connector.GetErrorText();
+        const std::size_t before = StoredCount<ActContactRec>(pad);
+        for (std::size_t i = 0; i < kRecords; ++i) {
+            const CommAddrRec record = ContactNo(static_cast<std::size_t>(trial) * kRecords + i);
+            connector.SubmitOne(&record, false);
+        }
+        ASSERT_TRUE(connector.Submit() && !connector.HasError()) << connector.GetErrorText();
+        const std::size_t killAfter = std::uniform_int_distribution<std::size_t>(0, kRecords + 5)(random);
+        ActUndoCounts counts;
+        bool undone = false;
+        {
+            const ScopedEnv kill("VELMORA_ACT_HELPER_KILL_AFTER", std::to_string(killAfter).c_str());
+            undone = connector.UndoMigration(counts);
+        }
+        ASSERT_EQ(IntegrityOf(pad), "ok") << "trial " << trial;
+        const std::size_t now = StoredCount<ActContactRec>(pad);
+        if (killAfter <= kRecords) {  // the last record is taken back before the commit
+            EXPECT_FALSE(undone) << "trial " << trial;
+            EXPECT_EQ(now, before + kRecords) << "a killed undo changes nothing, trial " << trial;
+            ASSERT_TRUE(connector.UndoMigration(counts)) << connector.GetErrorText();  // the next one does it all
+        } else {
+            EXPECT_TRUE(undone) << connector.GetErrorText();
+            EXPECT_EQ(counts.Removed, kRecords);
+        }
+        EXPECT_EQ(StoredCount<ActContactRec>(pad), before) << "trial " << trial;
+    }
 }
 
 }  // namespace
