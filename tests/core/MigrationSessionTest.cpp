@@ -2,6 +2,7 @@
 #include "core/LoadAndCompare.h"
 #include "core/MigrateToTarget.h"
 #include "core/SessionManagers.h"
+#include "core/UndoMigration.h"
 
 #include "connectors/act/CxACTDateUtil.h"
 #include "helpers/act/ActStore.h"
@@ -199,6 +200,17 @@ TEST_F(MigrationSession, IdenticalRecordsAreLoggedButNotSentAndAFailedCalendarEn
     std::vector<helpers::ActContactRec> contacts;
     ASSERT_TRUE(store->ReadAll(contacts, error));
     EXPECT_EQ(contacts.size(), 2u) << "the contacts went through; Ann was not sent again";
+
+    // What landed is taken back; the calendar part has nothing to undo.
+    UndoOutcome outcome;
+    ASSERT_TRUE(UndoMigration(app, ui, nullptr, session.LastMigration, outcome));
+    EXPECT_EQ(outcome.Kinds[0].Removed, 1u);
+    EXPECT_TRUE(outcome.Kinds[1].NothingToUndo);
+    EXPECT_EQ(ui.Calls.back(), "message Undo Migration|The migration was undone. Removed: 1 contact.|information");
+    store = helpers::ActStore::Open(pad, error);
+    ASSERT_TRUE(store->ReadAll(contacts, error));
+    EXPECT_EQ(contacts.size(), 1u) << "Bo, added by the migration, is gone again";
+    EXPECT_NE(ReadFile(app.DataFolder + "VLLog.txt").find("\tContacts removed: 1\r\n"), std::string::npos);
 }
 
 }  // namespace
