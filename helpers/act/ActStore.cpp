@@ -460,9 +460,11 @@ void CompleteNew(Raw&)
 }
 
 // A row as the store holds it, every column byte for byte: per column a type byte (1 integer,
-// 2 real, 3 text, 4 blob, 5 null) and the value (8 bytes little-endian, or a 32-bit length and
-// the bytes). Journal images are compared and written back in this form, so that what is
+// 2 real, 3 text, 4 blob, 5 null, 6 the empty text, which most columns of a record hold) and the
+// value (8 bytes little-endian, or a 32-bit length and the bytes). Journal images are compared and written back in this form, so that what is
 // restored is exactly what was there, whatever the program that wrote it.
+constexpr int kEmptyText = 6;
+
 std::string RowImage(sqlite3_stmt* row)
 {
     std::string image;
@@ -472,6 +474,10 @@ std::string RowImage(sqlite3_stmt* row)
     };
     for (int c = 0; c < sqlite3_column_count(row); ++c) {
         const int type = sqlite3_column_type(row, c);
+        if (type == SQLITE_TEXT && sqlite3_column_bytes(row, c) == 0) {
+            image += static_cast<char>(kEmptyText);
+            continue;
+        }
         image += static_cast<char>(type);
         if (type == SQLITE_INTEGER) {
             put64(static_cast<std::uint64_t>(sqlite3_column_int64(row, c)));
@@ -532,6 +538,8 @@ bool BindImage(sqlite3_stmt* statement, std::string_view image)
             else
                 sqlite3_bind_blob(statement, c, bytes, static_cast<int>(size), SQLITE_TRANSIENT);
             pos += size;
+        } else if (type == kEmptyText) {
+            sqlite3_bind_text(statement, c, "", 0, SQLITE_STATIC);
         } else if (type == SQLITE_NULL) {
             sqlite3_bind_null(statement, c);
         } else {
@@ -800,6 +808,7 @@ bool ActStore::Insert(std::vector<Raw> records, std::string& error)
 #define VELMORA_STORE_KIND(Raw)                                                                      \
     template bool ActStore::ReadAll<Raw>(std::vector<Raw>&, std::string&, const Progress&) const;    \
     template bool ActStore::Apply<Raw>(const std::vector<Raw>&, std::string&, const Progress&, const std::string&); \
+    template bool ActStore::Write<Raw>(const std::vector<Raw>&, std::string&, const Progress&, const std::string*); \
     template bool ActStore::Undo<Raw>(const std::string&, UndoResult&, std::string&, const Progress&); \
     template bool ActStore::Insert<Raw>(std::vector<Raw>, std::string&);
 VELMORA_STORE_KIND(ActContactRec)

@@ -107,6 +107,11 @@ public:
     static constexpr int kKeptMigrations = 20;
     bool SetKeptMigrations(int count, std::string& error);
 
+    // Apply, journaled under *migration, or not journaled at all when it is null (samples, the
+    // benchmark of the journal's cost).
+    template <class Raw>
+    bool Write(const std::vector<Raw>& records, std::string& error, const Progress& progress, const std::string* migration);
+
     // Inserts records as they are, each under a new record ID, without journaling (samples, tests).
     template <class Raw>
     bool Insert(std::vector<Raw> records, std::string& error);
@@ -114,9 +119,6 @@ public:
 private:
     explicit ActStore(sqlite3* db) : mDb(db) {}
     bool Execute(const std::string& sql, std::string& error) const;
-    // Apply, journaled under *migration, or not at all when it is null.
-    template <class Raw>
-    bool Write(const std::vector<Raw>& records, std::string& error, const Progress& progress, const std::string* migration);
     bool Upgrade(int layout, std::string& error);
     bool ConvertLayout0(std::string& error);
     int KeptMigrations() const;
