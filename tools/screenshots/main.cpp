@@ -1,6 +1,6 @@
 // velmora-screenshots: walks the wizard along the Google path on the data folder of the
 // environment (the demo) and saves a picture of the window at each step, plus the debug options
-// and field mapping dialogs, the Lotus Notes path (both option pages, preview), the Outlook path
+// and field mapping dialogs, the finish page's undo question, the Lotus Notes path (both option pages, preview), the Outlook path
 // (options, preview, field mapping) and the Palm Desktop path, and on each preview page the
 // detail dialog of each data type (every tab, a Different record where there is one), into the
 // folder given.
@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTabWidget>
 #include <QPushButton>
@@ -128,6 +129,21 @@ int main(int argc, char** argv)
         if (next->isEnabled())
             next->click();
     }
+    // The finish page's Undo Migration asks first: the question, answered No.
+    watchdog.stop();
+    QTimer question;
+    QObject::connect(&question, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr && box->button(QMessageBox::No) != nullptr) {
+            Save(*box, folder, "5-undo-question");
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    question.start(50);
+    if (auto* undo = window.findChild<QPushButton*>("btnUndo"); undo != nullptr && undo->isEnabled())
+        undo->click();
+    question.stop();
+    watchdog.start(200);
     ui::TfmDebug debug(app, &window);
     debug.show();
     Save(debug, folder, "6-debug-options");
