@@ -112,6 +112,16 @@ protected:
     // line (null on success, "" when the step logged its own), which closes the file.
     bool BeginLoad(const LoadTexts& texts, const std::string& path);
     bool EndLoad(const LoadTexts& texts, const std::string& path, const char* failure);
+    // The same load over bytes in memory: `content()` reads them and names the failed step.
+    template <class Content>
+    bool LoadBytes(const LoadTexts& texts, const void* data, std::size_t size, Content content)
+    {
+        static const std::string kName = "(data in memory)";
+        if (!BeginLoad(texts, kName))
+            return false;
+        OpenData(data, size);
+        return EndLoad(texts, kName, content());
+    }
 
 private:
     bool Fill();

@@ -51,12 +51,7 @@ bool PmExFile::LoadFile(const std::string& path)
 
 bool PmExFile::LoadData(const void* data, std::size_t size)
 {
-    static const std::string kName = "(data in memory)";
-    mLoaded = false;
-    if (!BeginLoad(mKind.load, kName))
-        return false;
-    OpenData(data, size);
-    mLoaded = EndLoad(mKind.load, kName, ReadContent());
+    mLoaded = LoadBytes(mKind.load, data, size, [this] { return ReadContent(); });
     return mLoaded;
 }
 
