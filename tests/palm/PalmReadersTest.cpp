@@ -261,6 +261,23 @@ TEST_F(Readers, EarlierFilesKeepTheRecordsBeforeDamage)
     EXPECT_EQ(reader.GetDataMgr().Count(), 2u);
 }
 
+// A row announcing millions of fields past the kind's own (which read nothing) is refused at
+// once instead of costing minutes per record (found by fuzzing; the input is in the corpus).
+TEST_F(Readers, EarlierFilesRefuseAbsurdRowWidths)
+{
+    PmMemoRec memo;
+    memo.Memo = "ok";
+    for (const std::int32_t perRow : {256, 257, 0x40000000}) {
+        PalmDatWriter w;
+        w.EarlyHeader(0x4D500100, "memopad.dat", "").Categories({}).Schema(64, perRow, 6, perRow);
+        w.Record(memo);
+        PmMemoUtil reader;
+        const std::string bytes = w.Bytes();
+        EXPECT_EQ(reader.LoadData(bytes.data(), bytes.size()), perRow <= 256) << perRow;
+    }
+    EXPECT_TRUE(Logged("Failed to read field count."));
+}
+
 // To-do files written by another project's generator: the earlier layout (-v1), the 4.x layout
 // (-v2, -SGv2) and two odd mixes that both readers must refuse or read without harm.
 TEST_F(Readers, SharedToDoFixtures)

@@ -10,6 +10,8 @@ namespace {
 using diagnostics::CxDebugUtil;
 
 constexpr std::size_t kMaxCustomLabels = 4;
+// Far more fields per row than any kind of file has (the address book has 30).
+constexpr std::int32_t kMaxFieldsPerRow = 256;
 constexpr std::size_t kMaxCustomLabelBytes = 512;
 
 constexpr CategoryTexts kCategoryTexts{
@@ -151,7 +153,9 @@ bool PmEarlyFile::LoadSchema()
         return fail("Failed to read placement field position.");
     std::uint16_t count = 0;
     // The record count is a quotient by the fields per row, and the schema holds the kind's fields.
-    if (!ReadShort(count) || count > mKind.fields || mFieldsPerRow <= 0)
+    // The fields past the kind's own read nothing, so a row announcing millions of them would
+    // cost minutes per record doing nothing: a row holds at most kMaxFieldsPerRow.
+    if (!ReadShort(count) || count > mKind.fields || mFieldsPerRow <= 0 || mFieldsPerRow > kMaxFieldsPerRow)
         return fail("Failed to read field count.");
     for (std::uint16_t i = 0; i < count; ++i) {
         std::uint16_t type = 0;
