@@ -270,6 +270,14 @@ TEST_F(Mdb, DamagedDatabasesLoadEmptyWithTheirErrorsLogged)
     EXPECT_TRUE(Logged("Database Query Error, Query String=SELECT [Record ID], [Status], [Placement], [Private], "
                        "[Category], [Note] FROM Main , Error=the database reader stopped on the file"));
 
+    // A database fuzzing found that crashes libmdb the same way (in mdb_map_find_next, reading
+    // the catalog): the reader program ends, the wizard does not.
+    const std::size_t stops = TimesLogged("Error=the database reader stopped on the file");
+    PmAddrEx2Util fuzzed(VELMORA_SOURCE_DIR "/tests/palm/inputs/libmdb-crash-in-map-find-next.mdb");
+    EXPECT_TRUE(fuzzed.Loaded());
+    EXPECT_EQ(fuzzed.GetDataMgr().Count(), 0u);
+    EXPECT_GT(TimesLogged("Error=the database reader stopped on the file"), stops);
+
     // A reader that crashes or hangs on a file ends as a query error.
     const std::string memos = Save("MemoPad.mdb", Palm6Database(kDbMemo, {{{"Note", V::Of("hi")}}}, {}));
     DataModule().ReaderProgram = "velmora-fake-helper";
