@@ -15,15 +15,14 @@ namespace {
 struct KindNames {
     const char* one;
     const char* many;
-    const char* title;     // in the migration log
-    const char* status;    // the helper's status file
+    const char* title;  // in the migration log
 };
 
 constexpr KindNames kKinds[] = {
-    {"contact", "contacts", "Contacts", "ACTAddrStatus.dat"},
-    {"calendar entry", "calendar entries", "Calendar entries", "ACTDateStatus.dat"},
-    {"to-do", "to-dos", "To-dos", "ACTTaskStatus.dat"},
-    {"note", "notes", "Notes", "ACTNoteStatus.dat"},
+    {"contact", "contacts", "Contacts"},
+    {"calendar entry", "calendar entries", "Calendar entries"},
+    {"to-do", "to-dos", "To-dos"},
+    {"note", "notes", "Notes"},
 };
 
 std::string Counted(std::size_t count, std::size_t kind)
@@ -126,7 +125,7 @@ bool UndoMigration(AppContext& app, platform::UiHost& ui, platform::WindowRef ow
     for (std::size_t k = 0; k < 4; ++k) {
         connectors::CxACTBaseUtil& connector = ConnectorOfKind(k, app, ui);
         connector.MigrationId = migration;
-        ui.WatchStatusFile(app.DataFolder + kKinds[k].status);
+        ui.WatchStatusFile(connector.FilePath(connector.Files().Status));
         if (!connector.UndoMigration(outcome.Kinds[k])) {
             log.WriteLine(CxVLLog::FormatField(1, "Error", connector.GetErrorText()));
             return Failed(ui, owner, connector);

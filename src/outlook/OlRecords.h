@@ -105,6 +105,9 @@ struct OlAddrRec {
     ItemRef Item;
 };
 
+// The year of the end date Outlook reports for a series without end (31 December 4500).
+constexpr int kOlNoEndYear = 4500;
+
 // Outlook's recurrence types; -1 for an item that does not recur.
 enum OlRecurrenceType : std::int32_t {
     olRecursNone = -1,

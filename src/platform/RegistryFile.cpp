@@ -181,6 +181,15 @@ void ReportDamage(const std::string& path, std::size_t line)
                   "; what comes before it is read.");
 }
 
+// registry.reg in the data folder, when it exists; else empty.
+std::string ExportedRegistryFile()
+{
+    const std::string folder = DataFolderPath();
+    std::error_code error;
+    return !folder.empty() && std::filesystem::is_regular_file(folder + "registry.reg", error) ? folder + "registry.reg"
+                                                                                                : std::string();
+}
+
 }  // namespace
 
 void Registry::SetDamageReport(void (*report)(const std::string& message))
@@ -207,9 +216,8 @@ Registry Registry::FromEnvironment()
                 paths.emplace_back(rest.substr(0, colon));
             rest.remove_prefix(std::min(colon + 1, rest.size()));
         }
-    } else if (std::error_code error; !DataFolderPath().empty() &&
-                                      std::filesystem::is_regular_file(DataFolderPath() + "registry.reg", error)) {
-        paths.push_back(DataFolderPath() + "registry.reg");
+    } else if (const std::string exported = ExportedRegistryFile(); !exported.empty()) {
+        paths.push_back(exported);
     } else if (const std::string prefix = WinePrefix(); !prefix.empty()) {
         // Programs installed under Wine are found in Wine's own registry.
         paths.push_back(prefix + "/system.reg");

@@ -20,10 +20,9 @@ bool IsPrivate(std::int32_t sensitivity)
     return sensitivity == 2 || sensitivity == 3;
 }
 
-// Outlook reports a series without end as ending on 31 December 4500.
 bool EndsNever(double patternEnd)
 {
-    return model::SystemTimeOf(patternEnd).Year >= 4500;
+    return model::SystemTimeOf(patternEnd).Year >= outlook::kOlNoEndYear;
 }
 
 void FillContact(RecordDetail& d, const OlAddrRec& r)

@@ -3,6 +3,7 @@
 #include "LittleEndian.h"
 
 #include "model/CxDateTime.h"
+#include "outlook/OlRecords.h"
 
 namespace velmora::outlook::standin {
 namespace {
@@ -96,7 +97,7 @@ bool DecodeRecurrenceBlob(std::string_view blob, RecurrencePattern& pattern)
     case kNeverEnd:
     case kNeverEndOld:
         pattern.NoEndDate = true;
-        pattern.PatternEndDate = model::MakeDate(4500, 12, 31);
+        pattern.PatternEndDate = model::MakeDate(kOlNoEndYear, 12, 31);
         break;
     default: return false;
     }
