@@ -84,6 +84,8 @@ public:
     // Shows "<prefix> i of n" at most every 100 ms and at the end; false once the connector asked
     // the helper to stop.
     bool Progress(const std::string& prefix, std::size_t done, std::size_t total);
+    // Whether the connector has asked the helper to stop (read from the control file now).
+    bool StopRequested() const { return mControl.StopRequested(); }
 
 private:
     bool Fail(const std::string& error) const;

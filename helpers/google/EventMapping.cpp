@@ -188,22 +188,27 @@ std::string XProperty(icalcomponent* calendar, const char* name)
 bool ReadCalendarFile(const std::string& path, GoogleCalendarFile& file, std::string& error)
 {
     std::string text;
-    if (!ReadSourceFile(path, text, error))
+    if (!ReadSourceFile(path, text, error) || !ReadCalendarText(text, "The file " + path, file, error))
         return false;
+    file.calendar.Summary = Ansi(std::filesystem::path(path).filename().string().c_str());
+    return true;
+}
+
+bool ReadCalendarText(const std::string& text, const std::string& source, GoogleCalendarFile& file, std::string& error)
+{
     bool repaired = false;
     const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
         icalparser_parse_string(PrepareCalendarText(text, &repaired).c_str()), icalcomponent_free);
     if (repaired)
-        VL_LOG(diagnostics::CxDebugUtil::kInfo, "GDateUtil", "A damaged UNTIL in %s was dropped; its rules are kept without end.",
-               path.c_str());
+        VL_LOG(diagnostics::CxDebugUtil::kInfo, "GDateUtil", "%s has a damaged UNTIL; its rules are kept without end.",
+               source.c_str());
     if (calendar == nullptr || icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT) {
-        error = "The file " + path + " is not an iCalendar calendar.";
+        error = source + " is not an iCalendar calendar.";
         return false;
     }
     icalcomponent* cal = calendar.get();
     file.calendar.Name = XProperty(cal, "X-WR-CALNAME");
     file.calendar.Description = XProperty(cal, "X-WR-CALDESC");
-    file.calendar.Summary = Ansi(std::filesystem::path(path).filename().string().c_str());
     std::string zone = XProperty(cal, "X-WR-TIMEZONE");
     if (icalcomponent* vtimezone = icalcomponent_get_first_component(cal, ICAL_VTIMEZONE_COMPONENT); zone.empty() && vtimezone) {
         if (icalproperty* tzid = icalcomponent_get_first_property(vtimezone, ICAL_TZID_PROPERTY))

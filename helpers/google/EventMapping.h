@@ -20,4 +20,8 @@ struct GoogleCalendarFile {
 // that cannot be read or is no calendar.
 bool ReadCalendarFile(const std::string& path, GoogleCalendarFile& file, std::string& error);
 
+// The same for a calendar's text; `source` ("The file x.ics") names it in the error and the log,
+// and the calendar gets no summary (a file's is its name).
+bool ReadCalendarText(const std::string& text, const std::string& source, GoogleCalendarFile& file, std::string& error);
+
 }  // namespace velmora::helpers

@@ -16,6 +16,7 @@ void CxGAppBaseUtil::AddParams(ParamParser& params) const
     AddKindParams(params);
     text(google::kGoogleParamErrorFile, Files().Error);
     text(google::kGoogleParamStatusFile, Files().Status);
+    text(google::kGoogleParamServerURL, ServerURL.view());
     text(google::kGoogleParamLogFolder, LogFolder());
     text(google::kGoogleParamLogFile, "appdebug.log");
     text(google::kGoogleParamLogLevel, std::to_string(LogLevel()));

@@ -17,6 +17,7 @@ class CxGAppBaseUtil : public HelperConnector {
 public:
     model::Text<256> AccountEmail;
     model::Text<256> Password;  // plain; it reaches the helper only through the parameter file
+    model::Text<256> ServerURL;  // a CardDAV/CalDAV server to read; empty: the account's folder
 
 protected:
     CxGAppBaseUtil(std::string helperName, HelperFiles files)

@@ -17,6 +17,7 @@ enum GoogleParam : std::int32_t {
     kGoogleParamCalendarFile = 1008,   // the calendar helper: its file of calendars
     kGoogleParamErrorFile = 1009,
     kGoogleParamStatusFile = 1010,
+    kGoogleParamServerURL = 1011,      // a CardDAV/CalDAV server; empty: the account folder
     kGoogleParamLogFolder = 1013,
     kGoogleParamLogFile = 1014,
     kGoogleParamLogLevel = 1015,
