@@ -62,6 +62,7 @@ void VisitKeys(AppSettings& s, Keys& keys)
     keys.UserName("GGEmail", s.GGEmail, s.GGSaveEmail, false);
     keys.Bool("GGSavePassword", s.GGSavePassword, false);
     keys.Password("GGPassword", s.GGPassword, s.GGSavePassword);
+    keys.String("GGServerURL", s.GGServerURL);
 
     keys.Int("OLMode", s.OLMode, 1);
     keys.String("OLAppName", s.OLAppName);
@@ -110,7 +111,8 @@ public:
     }
     void Password(const std::string& key, SavedPassword& password, bool saved)
     {
-        password.Encoded = saved ? mFile.GetString(kSection, key, "", 256) : std::string();
+        // Room for the Base64 of the longest password the settings hold (255 characters).
+        password.Encoded = saved ? mFile.GetString(kSection, key, "", 344) : std::string();
         password.Plain = platform::DecodePassword(password.Encoded);
     }
 

@@ -45,6 +45,7 @@ struct AppSettings {
     Text<64> GGEmail;
     bool GGSavePassword = false;
     SavedPassword GGPassword;
+    Text<256> GGServerURL;  // a CardDAV/CalDAV server; empty: the account folder
 
     Text<256> LNAppName;
     Text<256> LNIDFile;

@@ -114,6 +114,7 @@ auto GoogleLoad(Slot<Connector>& (*slotOf)(Session&))
         HandOver(c, app, ui);
         c.AccountEmail = app.Settings.GGEmail;
         c.Password = app.Settings.GGPassword.Plain;
+        c.ServerURL = app.Settings.GGServerURL;
         return LoadThroughHelper(c, ui, statusPath, error);
     };
 }

@@ -51,6 +51,7 @@ TEST_F(SettingsTest, AFirstRunHasTheDefaults)
     EXPECT_EQ(settings.OLCustomLabel[0], "Custom 1");
     EXPECT_EQ(settings.GGCustomLabel[8], "Custom 9");
     EXPECT_EQ(settings.PDCustomID[4], 0);
+    EXPECT_EQ(settings.GGServerURL, "") << "no server: the account folder";
 }
 
 TEST_F(SettingsTest, EverySettingSurvivesARestart)
@@ -69,6 +70,7 @@ TEST_F(SettingsTest, EverySettingSurvivesARestart)
     settings.LNCustom = true;
     settings.LNCustomID[8] = 77;
     settings.GGCustomLabel[2] = "Nickname";
+    settings.GGServerURL = "https://dav.example.org/remote.php/dav";
     const AppSettings back = Restart(settings);
     EXPECT_EQ(back.SourceApp, 5);
     EXPECT_TRUE(back.EnableDebug);
@@ -83,6 +85,7 @@ TEST_F(SettingsTest, EverySettingSurvivesARestart)
     EXPECT_TRUE(back.LNCustom);
     EXPECT_EQ(back.LNCustomID[8], 77);
     EXPECT_EQ(back.GGCustomLabel[2], "Nickname");
+    EXPECT_EQ(back.GGServerURL, "https://dav.example.org/remote.php/dav");
     EXPECT_EQ(Key("SyncTask"), "0");
     EXPECT_EQ(Key("PDUserID"), "123456");
 
@@ -108,6 +111,11 @@ TEST_F(SettingsTest, PasswordsOfEveryLengthUpTo63RoundTripAsBase64)
         ASSERT_EQ(back.ACTPassword.Encoded, Key("ACTPassword"));
         password += static_cast<char>('!' + (length * 7) % 90);
     }
+    // An OAuth 2 token as the Google password fills the whole 255 characters.
+    AppSettings token;
+    token.GGSavePassword = true;
+    token.GGPassword.Plain = "Bearer " + std::string(248, 't');
+    EXPECT_EQ(Restart(token).GGPassword.Plain.view(), "Bearer " + std::string(248, 't'));
     // A shorter password replaces a longer one completely.
     AppSettings settings;
     settings.ACTSavePassword = true;

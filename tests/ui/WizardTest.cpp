@@ -246,6 +246,13 @@ private slots:
         QTRY_COMPARE(mMessages.value(0), QString("Error|Please enter the password of your Google account."));
         QCOMPARE(window.focusWidget(), static_cast<QWidget*>(password));
         password->setText("demo");
+        auto* server = window.findChild<QWidget*>("fmGGOption")->findChild<QLineEdit*>("edtServerURL");
+        server->setText("dav.example.org");
+        mMessages.clear();
+        Next(window);
+        QTRY_COMPARE(mMessages.value(0), QString("Error|Invalid server address: dav.example.org"));
+        QCOMPARE(window.focusWidget(), static_cast<QWidget*>(server));
+        server->clear();  // no server: the demo's account folder
         Next(window);
         QTRY_COMPARE(window.PageIndex(), 3);
 

@@ -3,6 +3,7 @@
 #include "ui/QtText.h"
 #include "ui/Widgets.h"
 
+#include "connectors/google/ServerAddress.h"
 #include "core/LoadAndCompare.h"
 #include "core/SessionManagers.h"
 
@@ -22,11 +23,15 @@ TfmGGOption::TfmGGOption(WizardContext& context, QWidget* parent) : WizardPage(c
     grid->addWidget(Named(new QLabel("Password:", this), "Label6"), 2, 0);
     grid->addWidget(edtPassword = Named(new QLineEdit(this), "edtPassword"), 2, 1);
     edtPassword->setEchoMode(QLineEdit::Password);
-    grid->addWidget(cbSaveEmail = Named(new QCheckBox("Save Email", this), "cbSaveEmail"), 3, 1);
-    grid->addWidget(cbSavePassword = Named(new QCheckBox("Save Password", this), "cbSavePassword"), 4, 1);
-    grid->setRowStretch(5, 1);
+    grid->addWidget(Named(new QLabel("Server (CardDAV/CalDAV):", this), "Label7"), 3, 0);
+    grid->addWidget(edtServerURL = Named(new QLineEdit(this), "edtServerURL"), 3, 1);
+    edtServerURL->setPlaceholderText("empty: the account folder");
+    grid->addWidget(cbSaveEmail = Named(new QCheckBox("Save Email", this), "cbSaveEmail"), 4, 1);
+    grid->addWidget(cbSavePassword = Named(new QCheckBox("Save Password", this), "cbSavePassword"), 5, 1);
+    grid->setRowStretch(6, 1);
     edtEmail->setMaxLength(63);
-    edtPassword->setMaxLength(63);
+    edtPassword->setMaxLength(255);  // an OAuth 2 access token ("Bearer ...") is longer than a password
+    edtServerURL->setMaxLength(255);
 }
 
 bool TfmGGOption::UpdateData(bool leaving)
@@ -37,6 +42,7 @@ bool TfmGGOption::UpdateData(bool leaving)
         cbSavePassword->setChecked(s.GGSavePassword);
         edtEmail->setText(ToQt(s.GGEmail.view()));
         edtPassword->setText(ToQt(s.GGPassword.Plain.view()));
+        edtServerURL->setText(ToQt(s.GGServerURL.view()));
         return true;
     }
     if (edtEmail->text().isEmpty()) {
@@ -49,10 +55,17 @@ bool TfmGGOption::UpdateData(bool leaving)
         edtPassword->setFocus();
         return false;
     }
+    const QString server = edtServerURL->text().trimmed();
+    if (!server.isEmpty() && !connectors::google::ParseServerAddress(FromQt(server))) {
+        Error("Invalid server address: " + server);
+        edtServerURL->setFocus();
+        return false;
+    }
     s.GGSaveEmail = cbSaveEmail->isChecked();
     s.GGSavePassword = cbSavePassword->isChecked();
     s.GGEmail = FromQt(edtEmail->text());
     s.GGPassword.Plain = FromQt(edtPassword->text());
+    s.GGServerURL = FromQt(server);
     return core::LoadAndCompare(mContext.app, mContext.ui, parentWidget(), core::AppType::Google, core::AppType::Act);
 }
 

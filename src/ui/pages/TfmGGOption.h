@@ -7,8 +7,9 @@ class QLineEdit;
 
 namespace velmora::ui {
 
-// Position 2 for Google: the account and its password. Leaving stores them and runs the
-// loading step (ACT!, then Google, compared with ACT!).
+// Position 2 for Google: the account, its password and, when the account is on a CardDAV/CalDAV
+// server, the server's address. Leaving stores them and runs the loading step (ACT!, then
+// Google, compared with ACT!).
 class TfmGGOption : public WizardPage {
     Q_OBJECT
 
@@ -17,7 +18,7 @@ public:
     bool UpdateData(bool leaving) override;
 
 private:
-    QLineEdit *edtEmail, *edtPassword;
+    QLineEdit *edtEmail, *edtPassword, *edtServerURL;
     QCheckBox *cbSaveEmail, *cbSavePassword;
 };
 
