@@ -2,6 +2,7 @@
 // Google account into the stand-in ACT! database by the real helpers, twice.
 #include "helpers/act/ActStore.h"
 #include "platform/Folders.h"
+#include "support/DavServers.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
+#include <sstream>
 
 #include <sys/wait.h>
 
@@ -138,6 +141,34 @@ TEST(BatchEndToEnd, MigratesTheDemoAndASecondRunFindsItMigrated)
     // Everything is now the same (Ed Novak's note, which an ACT! contact cannot hold, is not
     // compared).
     ExpectAllSame(demo, 4u + 3u);
+}
+
+// The same demo account on a real CardDAV/CalDAV server gives the same preview as its folder.
+TEST(BatchEndToEnd, TheGoogleDemoFromACardDavServer)
+{
+    const Demo demo("google");
+    const ShellRun fromFolder = demo.Batch("--dry-run 2>/dev/null");
+    ASSERT_EQ(fromFolder.status, 0) << fromFolder.output;
+
+    const velmora::testing::DavServerProcess server(velmora::testing::DavServerProcess::Kind::Radicale, "demo@example.org", "demo");
+    ASSERT_TRUE(server.Running()) << server.Log();
+    const std::string account = demo.data + "GoogleAccounts/demo@example.org/";
+    ASSERT_EQ(server.Request("PUT", "/demo@example.org/contacts/", "text/vcard", ReadFile(account + "contacts.vcf")), 201);
+    ASSERT_EQ(server.Request("PUT", "/demo@example.org/work/", "text/calendar", ReadFile(account + "work.ics")), 201);
+    const ShellRun set = Shell("sed -i 's|^GGEmail=.*|&\\nGGServerURL=" + server.Url() + "|' '" + demo.data + "VLACT.ini'");
+    ASSERT_EQ(set.status, 0);
+    std::filesystem::remove_all(account);  // nothing can come from the folder now
+    const ShellRun fromServer = demo.Batch("--dry-run 2>/dev/null");
+    ASSERT_EQ(fromServer.status, 0) << fromServer.output;
+    // The records in the order of their addresses on the server, which are its own.
+    const auto lines = [](const std::string& text) {
+        std::multiset<std::string> sorted;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            sorted.insert(line);
+        return sorted;
+    };
+    EXPECT_EQ(lines(fromServer.output), lines(fromFolder.output)) << fromServer.output;
 }
 
 // The demo's Palm Desktop user, found through the registry file: Palm Desktop 4.1.4 with its four

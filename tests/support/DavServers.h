@@ -51,19 +51,20 @@ inline bool Answers(int port)
 }
 
 // A real CardDAV/CalDAV server on 127.0.0.1 for the life of the object: Radicale with
-// htpasswd authentication (user "chris", password "secret"), or Xandikos (no authentication,
-// an address book and a calendar made at its start). Stopped when the object ends, also when
+// htpasswd authentication (one user, "chris" with the password "secret" unless told), or
+// Xandikos (no authentication, an address book and a calendar made at its start). Stopped when the object ends, also when
 // the test fails.
 class DavServerProcess {
 public:
     enum class Kind { Radicale, Xandikos };
 
-    explicit DavServerProcess(Kind kind) : mPort(FreeLoopbackPort())
+    explicit DavServerProcess(Kind kind, std::string user = "chris", std::string password = "secret")
+        : mPort(FreeLoopbackPort()), mCredentials(user + ":" + password)
     {
         const std::string port = std::to_string(mPort);
         std::vector<std::string> args;
         if (kind == Kind::Radicale) {
-            WriteFile(mDir.Path() + "users", "chris:secret\n");
+            WriteFile(mDir.Path() + "users", mCredentials + "\n");
             args = {"radicale", "--server-hosts", "127.0.0.1:" + port, "--storage-filesystem-folder", mDir.Path() + "collections",
                     "--auth-type", "htpasswd", "--auth-htpasswd-filename", mDir.Path() + "users",
                     "--auth-htpasswd-encryption", "plain", "--auth-delay", "0", "--rights-type", "owner_only",
@@ -100,14 +101,14 @@ public:
     std::string Url() const { return "http://127.0.0.1:" + std::to_string(mPort); }
     std::string Log() const { return ReadFile(mDir.Path() + "server.log"); }
 
-    // One request to the server as user chris; the HTTP status.
+    // One request to the server as its user; the HTTP status.
     long Request(const std::string& method, const std::string& path, const std::string& contentType, const std::string& body) const
     {
         CURL* curl = curl_easy_init();
         const std::string url = Url() + path;
         curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
         curl_easy_setopt(curl, CURLOPT_CUSTOMREQUEST, method.c_str());
-        curl_easy_setopt(curl, CURLOPT_USERPWD, "chris:secret");
+        curl_easy_setopt(curl, CURLOPT_USERPWD, mCredentials.c_str());
         curl_easy_setopt(curl, CURLOPT_NOPROXY, "*");
         curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, +[](char*, std::size_t size, std::size_t count, void*) { return size * count; });
         const std::string header = "Content-Type: " + contentType;
@@ -142,6 +143,7 @@ public:
 private:
     TempDir mDir;
     int mPort;
+    std::string mCredentials;
     pid_t mPid = -1;
 };
 
