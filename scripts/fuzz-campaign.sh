@@ -11,7 +11,7 @@ jobs=${2:-2}
 targets=(pe_version_fuzz profile_files_fuzz recurrence_text_fuzz vcard_fuzz
          palm_addr_ex_fuzz palm_date_ex_fuzz palm_todo_ex_fuzz palm_memo_ex_fuzz
          palm_addr_fuzz palm_date_fuzz palm_todo_fuzz palm_memo_fuzz palm_mdb_fuzz
-         recurrence_blob_fuzz rtf_text_fuzz outlook_answer_fuzz exchange_records_fuzz helper_params_fuzz)
+         recurrence_blob_fuzz rtf_text_fuzz outlook_answer_fuzz exchange_records_fuzz helper_params_fuzz dav_answer_fuzz)
 cmake --preset fuzz > /dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}" > /dev/null
 root=$PWD
