@@ -238,25 +238,14 @@ bool DavAccount::ReadItems(const DavCollection& collection, std::vector<DavItem>
                            std::string& error)
 {
     items.clear();
-    Outcome outcome;
-    if (mKind == DavKind::Contacts) {
+    Outcome outcome = Query(collection, items, error);
+    if (outcome == Outcome::Unsupported) {
+        VL_LOG(diagnostics::CxDebugUtil::kInfo, "DavAccount", "%s; fetching in batches", error.c_str());
+        items.clear();
         outcome = Fetch(collection, items, progress, error);
-        if (outcome == Outcome::Unsupported) {
-            VL_LOG(diagnostics::CxDebugUtil::kInfo, "DavAccount", "%s; asking with a query", error.c_str());
-            items.clear();
-            outcome = Query(collection, items, error);
-        }
-    } else {
-        outcome = Query(collection, items, error);
-        if (outcome == Outcome::Unsupported) {
-            VL_LOG(diagnostics::CxDebugUtil::kInfo, "DavAccount", "%s; fetching in batches", error.c_str());
-            items.clear();
-            outcome = Fetch(collection, items, progress, error);
-        }
-        if (outcome == Outcome::Ok && !progress(items.size(), items.size())) {
-            error = "Stopped on request.";
-            return false;
-        }
+    } else if (outcome == Outcome::Ok && !progress(items.size(), items.size())) {
+        error = "Stopped on request.";
+        return false;
     }
     return outcome == Outcome::Ok;
 }

@@ -36,11 +36,11 @@ public:
     // principal leads to the home set and the collections in it.
     bool FindCollections(std::vector<DavCollection>& collections, std::string& error);
 
-    // Every item of `collection` in the order of their addresses. Contacts are listed and then
-    // fetched in batches (a multiget; a query where the server has none); events come in one
-    // query (listed and fetched in batches where the server limits the query's answer). Where
-    // a server answers a batch only in part, the rest is asked again in smaller batches.
-    // `progress(done, total)` is told after every batch; false from it stops.
+    // Every item of `collection` (every vCard, or every object holding an event) in the order
+    // of their addresses: one query, or where the server refuses or limits the query's answer,
+    // listed and then fetched in batches (a multiget). Where a server answers a batch only in
+    // part, the rest is asked again in smaller batches. `progress(done, total)` is told after
+    // the query or every batch; false from it stops.
     using Progress = std::function<bool(std::size_t done, std::size_t total)>;
     bool ReadItems(const DavCollection& collection, std::vector<DavItem>& items, const Progress& progress, std::string& error);
 

@@ -209,8 +209,9 @@ const std::string kBookListing =
                 Response("/book/a.vcf", "<D:resourcetype/><D:getetag>\"1\"</D:getetag>") +
                 Response("/book/b.vcf", "<D:resourcetype/><D:getetag>\"2\"</D:getetag>"));
 
-// Discovery and listing answered; the batch of cards answered by `cards`.
-ScriptedServer::Answer BookServer(std::function<std::string(const std::atomic<bool>&)> cards)
+// Discovery and listing answered; the query or a batch of cards (REPORT) answered by `cards`.
+using CardsAnswer = std::function<std::string(const std::string& request, const std::atomic<bool>& stopping)>;
+ScriptedServer::Answer BookServer(CardsAnswer cards)
 {
     return [cards](const std::string& request, const std::atomic<bool>& stopping) {
         if (request.starts_with("PROPFIND /book/ ") && request.find("Depth: 0") != std::string::npos)
@@ -218,14 +219,14 @@ ScriptedServer::Answer BookServer(std::function<std::string(const std::atomic<bo
         if (request.starts_with("PROPFIND /book/ "))
             return ScriptedServer::Http(207, kBookListing);
         if (request.starts_with("REPORT /book/ "))
-            return cards(stopping);
+            return cards(request, stopping);
         return ScriptedServer::Http(404, "");
     };
 }
 
 TEST_F(DavHelpersTest, ARefusedVCardIsSkippedAndTheRestRead)
 {
-    ScriptedServer server(BookServer([](const std::atomic<bool>&) {
+    ScriptedServer server(BookServer([](const std::string&, const std::atomic<bool>&) {
         return ScriptedServer::Http(207, Multistatus(Response("/book/a.vcf", "<A:address-data>" + Card("a", "Ann Lee") + "</A:address-data>") +
                                                      Response("/book/b.vcf", "<A:address-data>no card at all</A:address-data>")));
     }));
@@ -235,25 +236,29 @@ TEST_F(DavHelpersTest, ARefusedVCardIsSkippedAndTheRestRead)
     ASSERT_EQ(contacts.Manager().Count(), 1u);
     EXPECT_NE(Log().find("/book/b.vcf is not a vCard; skipped"), std::string::npos) << Log();
     const auto requests = server.Requests();
-    ASSERT_EQ(requests.size(), 3u) << "one address: no well-known lookup; the two cards in one batch";
+    ASSERT_EQ(requests.size(), 2u) << "one address: no well-known lookup; the cards in one query";
     EXPECT_NE(requests[0].find("Authorization: Bearer token-42\r\n"), std::string::npos) << "a bearer token as OAuth 2";
     EXPECT_EQ(Log().find("token-42"), std::string::npos);
 }
 
-TEST_F(DavHelpersTest, AServerThatLimitsABatchIsAskedAgainInSmallerOnes)
+TEST_F(DavHelpersTest, AServerThatLimitsItsAnswersIsAskedInSmallerParts)
 {
-    int reports = 0;
-    ScriptedServer server(BookServer([&reports](const std::atomic<bool>&) {
-        // The first batch is answered for its first card only.
-        const std::string b = Response("/book/b.vcf", "<A:address-data>" + Card("b", "Bob Stone") + "</A:address-data>");
+    int batches = 0;
+    ScriptedServer server(BookServer([&batches](const std::string& request, const std::atomic<bool>&) {
+        // The query is refused as too large; the first batch is answered for its first card only.
+        if (request.find("addressbook-query") != std::string::npos)
+            return ScriptedServer::Http(207, Multistatus("<D:response><D:href>/book/</D:href><D:status>HTTP/1.1 507 Insufficient Storage"
+                                                         "</D:status></D:response>"));
         const std::string a = Response("/book/a.vcf", "<A:address-data>" + Card("a", "Ann Lee") + "</A:address-data>");
-        return ScriptedServer::Http(207, Multistatus(++reports == 1 ? a : b));
+        const std::string b = Response("/book/b.vcf", "<A:address-data>" + Card("b", "Bob Stone") + "</A:address-data>");
+        return ScriptedServer::Http(207, Multistatus(++batches == 1 ? a : b));
     }));
     CxGAddrUtil contacts;
     Prepare(contacts, server.Url() + "/book/");
     ASSERT_TRUE(contacts.Load()) << contacts.GetErrorText();
     ASSERT_EQ(contacts.Manager().Count(), 2u);
-    EXPECT_EQ(reports, 2);
+    EXPECT_EQ(contacts.RawAt(1).DisplayName, "Bob Stone");
+    EXPECT_EQ(batches, 2);
     EXPECT_NE(server.Requests()[0].find("Authorization: Basic Y2hyaXM6c2VjcmV0\r\n"), std::string::npos) << "HTTP Basic otherwise";
 }
 
@@ -261,23 +266,23 @@ TEST_F(DavHelpersTest, AnswersCutOffNeverComingOrUnreadableAreErrors)
 {
     struct Case {
         const char* name;
-        std::function<std::string(const std::atomic<bool>&)> answer;
+        CardsAnswer answer;
         std::string error;  // what the error text begins with
     };
     CxGAddrUtil contacts;
     const std::string controlFile = work.Path() + contacts.Files().Control;
     const Case cases[] = {
-        {"cut off mid-transfer", [](const std::atomic<bool>&) { return ScriptedServer::Http(207, Multistatus("")).substr(0, 120); },
+        {"cut off mid-transfer", [](const std::string&, const std::atomic<bool>&) { return ScriptedServer::Http(207, Multistatus("")).substr(0, 120); },
          "transfer closed"},
         {"never comes; stopped",
-         [&](const std::atomic<bool>& stopping) {
+         [&](const std::string&, const std::atomic<bool>& stopping) {
              WriteFile(controlFile, "[Status]\r\nRunning=1\r\nStop=1\r\n");
              for (int i = 0; i < 300 && !stopping; ++i)
                  std::this_thread::sleep_for(std::chrono::milliseconds(100));
              return std::string();
          },
          "Stopped on request."},
-        {"no multistatus", [](const std::atomic<bool>&) { return ScriptedServer::Http(207, "<html>busy</html>"); },
+        {"no multistatus", [](const std::string&, const std::atomic<bool>&) { return ScriptedServer::Http(207, "<html>busy</html>"); },
          "The server http://127.0.0.1:"},
     };
     for (const Case& c : cases) {
