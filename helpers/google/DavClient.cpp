@@ -38,7 +38,7 @@ int CheckStop(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 {
     auto* transfer = static_cast<Transfer*>(user);
     const auto now = std::chrono::steady_clock::now();
-    if (now - transfer->lastCheck < std::chrono::milliseconds(250))
+    if (now - transfer->lastCheck < std::chrono::milliseconds(100))
         return 0;
     transfer->lastCheck = now;
     if (!(*transfer->stopRequested)())

@@ -25,7 +25,7 @@ TfmGGOption::TfmGGOption(WizardContext& context, QWidget* parent) : WizardPage(c
     edtPassword->setEchoMode(QLineEdit::Password);
     grid->addWidget(Named(new QLabel("Server (CardDAV/CalDAV):", this), "Label7"), 3, 0);
     grid->addWidget(edtServerURL = Named(new QLineEdit(this), "edtServerURL"), 3, 1);
-    edtServerURL->setPlaceholderText("empty: the account folder");
+    edtServerURL->setPlaceholderText("https://dav.example.org (empty: the account folder)");
     grid->addWidget(cbSaveEmail = Named(new QCheckBox("Save Email", this), "cbSaveEmail"), 4, 1);
     grid->addWidget(cbSavePassword = Named(new QCheckBox("Save Password", this), "cbSavePassword"), 5, 1);
     grid->setRowStretch(6, 1);
