@@ -6,11 +6,9 @@
 # Radicale stops when the wizard (or the batch run) ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-cmake --preset dev
-cmake --build --preset dev -j "$(nproc)"
+source scripts/demo-common.sh
 demo_home="$PWD/build/dav-demo"
-bash scripts/make-demo.sh "$PWD/build/dev/bin" "$demo_home"
+demo_build "$demo_home"
 data="$demo_home/corvane/VLACT"
 account="$data/GoogleAccounts/demo@example.org"
 
@@ -25,14 +23,4 @@ done
 sed -i "s|^GGEmail=.*|&\nGGServerURL=$RADICALE_URL/\nEnableDebug=1|" "$data/VLACT.ini"
 echo "Radicale serves the demo account at $RADICALE_URL/ (demo@example.org, password demo)."
 
-export XDG_DATA_HOME="$demo_home"
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  ./build/dev/bin/velmora
-  exit
-fi
-echo "There is no display to show the wizard on; running the demo migration headless instead."
-./build/dev/bin/velmora-batch "$@"
-echo
-echo "The ACT! database now holds:"
-./build/dev/bin/velmora-actpad list "$data/Demo.pad" contacts
-echo "Migration log: $data/VLLog.txt"
+demo_start "$demo_home" "$@"

@@ -24,28 +24,39 @@ extern char** environ;
 
 namespace velmora::testing {
 
+inline sockaddr_in LoopbackAddress(int port)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    return address;
+}
+
+// Binds `s` to a free port on 127.0.0.1 and returns the port.
+inline int BindLoopback(int s)
+{
+    sockaddr_in address = LoopbackAddress(0);
+    socklen_t size = sizeof address;
+    ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
+    return ntohs(address.sin_port);
+}
+
 // A port on 127.0.0.1 that nothing listens on at the moment.
 inline int FreeLoopbackPort()
 {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    ::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
+    const int port = BindLoopback(s);
     ::close(s);
-    return ntohs(address.sin_port);
+    return port;
 }
 
 inline bool Answers(int port)
 {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    const bool connected = ::connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    const sockaddr_in address = LoopbackAddress(port);
+    const bool connected = ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(s);
     return connected;
 }
@@ -156,15 +167,7 @@ public:
     explicit ScriptedServer(Answer answer) : mAnswer(std::move(answer))
     {
         mSocket = ::socket(AF_INET, SOCK_STREAM, 0);
-        const int yes = 1;
-        ::setsockopt(mSocket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        ::bind(mSocket, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::getsockname(mSocket, reinterpret_cast<sockaddr*>(&address), &size);
-        mPort = ntohs(address.sin_port);
+        mPort = BindLoopback(mSocket);
         ::listen(mSocket, 8);
         mThread = std::thread([this] { Serve(); });
     }
