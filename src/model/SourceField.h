@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FieldTable.h"
 #include "RecordTypes.h"
 #include "TextValue.h"
 
@@ -25,36 +26,22 @@ const TextValue& MemberText(const Rec& record)
     return record.*Member;
 }
 
-// The operations the custom-field mapping dialog and the conversions use on a field table.
+// A source's contact field table: the lookups, and the mapped custom fields of a record.
 template <class Rec>
-class SourceFieldTable {
+class SourceFieldTable : public FieldTable<SourceField<Rec>> {
 public:
-    constexpr explicit SourceFieldTable(std::span<const SourceField<Rec>> fields) : mFields(fields) {}
-
-    std::size_t Count() const { return mFields.size(); }
-    int KeyAt(std::size_t index) const { return index < mFields.size() ? mFields[index].Info.Id : 0; }
-    const char* LabelAt(std::size_t index) const { return index < mFields.size() ? mFields[index].Info.Label : "N/A"; }
-    const SourceField<Rec>* Find(int key) const
-    {
-        for (const SourceField<Rec>& field : mFields)
-            if (field.Info.Id == key)
-                return &field;
-        return nullptr;
-    }
+    constexpr explicit SourceFieldTable(std::span<const SourceField<Rec>> fields) : FieldTable<SourceField<Rec>>(fields) {}
 
     // MappedCustom of a common record: per slot with a non-zero key, the value of that text field
     // (at most 63 characters); dates, codes and fields without a value fill nothing.
     void FillMapped(const Rec& record, const std::array<int, 10>& keys, std::array<Text<64>, 10>& mapped) const
     {
         for (std::size_t slot = 0; slot < keys.size(); ++slot) {
-            const SourceField<Rec>* field = keys[slot] != 0 ? Find(keys[slot]) : nullptr;
+            const SourceField<Rec>* field = keys[slot] != 0 ? this->Find(keys[slot]) : nullptr;
             if (field != nullptr && field->Info.Type == FieldType::Text && field->Info.Size > 1 && field->Text != nullptr)
                 mapped[slot] = field->Text(record).view().substr(0, 63);
         }
     }
-
-private:
-    std::span<const SourceField<Rec>> mFields;
 };
 
 }  // namespace velmora::model

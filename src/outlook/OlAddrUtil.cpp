@@ -308,14 +308,6 @@ OlAddrUtil::OlAddrUtil() : OlReader(OlDefaultFolder::Contacts)
     Init();
 }
 
-bool OlAddrUtil::SetMappedField(std::size_t slot, int key)
-{
-    if (slot >= mMappedKeys.size())
-        return false;
-    mMappedKeys[slot] = key;
-    return true;
-}
-
 int OlAddrUtil::FieldKeyAt(std::size_t index)
 {
     return kTable.KeyAt(index);

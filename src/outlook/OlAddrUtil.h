@@ -4,6 +4,7 @@
 #include "OlRecords.h"
 
 #include "model/CommAddrMgr.h"
+#include "model/FieldTable.h"
 #include "model/RecordTypes.h"
 #include "model/SourceField.h"
 
@@ -31,7 +32,7 @@ public:
     model::CommAddrMgr& Manager() { return GetManager(); }
 
     // Slot 0-9 of the custom-field mapping; false for a slot above 9. All 0 at construction.
-    bool SetMappedField(std::size_t slot, int key);
+    bool SetMappedField(std::size_t slot, int key) { return mMapped.Set(slot, key); }
 
     static std::size_t FieldCount() { return OlFieldTable().size(); }
     static int FieldKeyAt(std::size_t index);
@@ -41,9 +42,9 @@ public:
 private:
     const WalkTexts& Texts() const override;
     void ReadItem(CDispCmd& item, OlAddrRec& raw) override;
-    model::CommAddrRec Convert(const OlAddrRec& raw) const override { return ToCommon(raw, mMappedKeys); }
+    model::CommAddrRec Convert(const OlAddrRec& raw) const override { return ToCommon(raw, mMapped.Keys()); }
 
-    std::array<int, 10> mMappedKeys{};
+    model::MappedFieldKeys mMapped;
 };
 
 }  // namespace velmora::outlook

@@ -1,5 +1,7 @@
 #include "CxACTAddrUtil.h"
 
+#include "model/FieldTable.h"
+
 namespace velmora::connectors {
 
 std::span<const model::FieldInfo> ActContactFieldTable()
@@ -18,21 +20,17 @@ std::span<const model::FieldInfo> ActContactFieldTable()
 
 int CxACTAddrUtil::FieldIdAt(std::size_t position)
 {
-    return position < FieldCount() ? ActContactFieldTable()[position].Id : 0;
+    return model::FieldTable(ActContactFieldTable()).KeyAt(position);
 }
 
 const char* CxACTAddrUtil::FieldNameAt(std::size_t position)
 {
-    return position < FieldCount() ? ActContactFieldTable()[position].Label : "N/A";
+    return model::FieldTable(ActContactFieldTable()).LabelAt(position);
 }
 
 const model::FieldInfo* CxACTAddrUtil::FieldById(int id)
 {
-    for (const auto& field : ActContactFieldTable()) {
-        if (field.Id == id)
-            return &field;
-    }
-    return nullptr;
+    return model::FieldTable(ActContactFieldTable()).Find(id);
 }
 
 }  // namespace velmora::connectors

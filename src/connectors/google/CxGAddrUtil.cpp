@@ -254,31 +254,19 @@ void CxGAddrUtil::Clear()
     HelperConnector::Clear();
 }
 
-bool CxGAddrUtil::SetMappedField(std::size_t slot, int key)
-{
-    if (slot >= mMappedKeys.size())
-        return false;
-    mMappedKeys[slot] = key;
-    return true;
-}
-
 int CxGAddrUtil::FieldKeyAt(std::size_t index)
 {
-    return index < FieldCount() ? GFieldTable()[index].Id : 0;
+    return model::FieldTable(GFieldTable()).KeyAt(index);
 }
 
 const char* CxGAddrUtil::FieldLabelAt(std::size_t index)
 {
-    return index < FieldCount() ? GFieldTable()[index].Label : "N/A";
+    return model::FieldTable(GFieldTable()).LabelAt(index);
 }
 
 const model::FieldInfo* CxGAddrUtil::FindField(int key)
 {
-    for (const auto& field : GFieldTable()) {
-        if (field.Id == key)
-            return &field;
-    }
-    return nullptr;
+    return model::FieldTable(GFieldTable()).Find(key);
 }
 
 bool CxGAddrUtil::Load()
@@ -292,7 +280,7 @@ bool CxGAddrUtil::Load()
         const DataFileResult result = ReadDataFileInto<GContactRec>(
             path, mManager, mRecords,
             [](std::int32_t count) { VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "There are %d Contact records in total.", count); },
-            [this](const GContactRec& raw) { return ToCommon(raw, mMappedKeys); });
+            [this](const GContactRec& raw) { return ToCommon(raw, mMapped.Keys()); });
         if (result == DataFileResult::CannotOpen)
             VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "Failed to open file: %s", path.c_str());
         loaded = result == DataFileResult::Ok;

@@ -4,6 +4,7 @@
 #include "GoogleRecords.h"
 
 #include "model/CommAddrMgr.h"
+#include "model/FieldTable.h"
 
 #include <array>
 #include <deque>
@@ -42,7 +43,7 @@ public:
 
     // Slot 0-9 of the custom-field mapping; false for a slot above 9. The slots belong to this
     // connector and start at 0.
-    bool SetMappedField(std::size_t slot, int key);
+    bool SetMappedField(std::size_t slot, int key) { return mMapped.Set(slot, key); }
 
     static std::size_t FieldCount() { return GFieldTable().size(); }
     static int FieldKeyAt(std::size_t index);
@@ -52,7 +53,7 @@ public:
 private:
     std::deque<GContactRec> mRecords;
     model::CommAddrMgr mManager;
-    std::array<int, 10> mMappedKeys{};
+    model::MappedFieldKeys mMapped;
 };
 
 }  // namespace velmora::connectors

@@ -146,15 +146,7 @@ void CxLNAddrUtil::AddDatabaseParam(ParamParser& params) const
 
 bool CxLNAddrUtil::Load()
 {
-    return LoadRecords(kTexts, [this](const LNContactRec& raw) { return ToCommon(raw, mMappedKeys); });
-}
-
-bool CxLNAddrUtil::SetMappedField(std::size_t slot, int key)
-{
-    if (slot >= mMappedKeys.size())
-        return false;
-    mMappedKeys[slot] = key;
-    return true;
+    return LoadRecords(kTexts, [this](const LNContactRec& raw) { return ToCommon(raw, mMapped.Keys()); });
 }
 
 int CxLNAddrUtil::FieldKeyAt(std::size_t index)

@@ -4,6 +4,7 @@
 #include "LotusRecords.h"
 
 #include "model/CommAddrMgr.h"
+#include "model/FieldTable.h"
 #include "model/SourceField.h"
 
 #include <array>
@@ -30,7 +31,7 @@ public:
 
     bool Load() override;
     // Slot 0-9 of the custom-field mapping; false above 9.
-    bool SetMappedField(std::size_t slot, int key);
+    bool SetMappedField(std::size_t slot, int key) { return mMapped.Set(slot, key); }
 
     static std::size_t FieldCount() { return LNFieldTable().size(); }
     static int FieldKeyAt(std::size_t index);
@@ -40,7 +41,7 @@ public:
 private:
     void AddDatabaseParam(ParamParser& params) const override;
 
-    std::array<int, 10> mMappedKeys{};
+    model::MappedFieldKeys mMapped;
 };
 
 }  // namespace velmora::connectors
