@@ -3,6 +3,8 @@
 #include "model/TextCompare.h"
 #include "model/TextValue.h"
 
+#include "platform/AsciiCase.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -125,6 +127,30 @@ TEST(TextCompare, EqualTextsHashEqually)
         hashFn(hasher, text);
         return hasher.Value();
     };
+    // Long texts, hashed a word at a time, against a copy with the case of its letters flipped at
+    // random and a line break put inside: every byte value, the neighbours of the letters.
+    std::string bytes;
+    for (int c = 1; c < 256; ++c)
+        bytes += static_cast<char>(c);
+    for (int i = 0; i < 5000; ++i) {
+        std::string a(rng() % 40, ' ');
+        for (char& c : a)
+            c = rng() % 2 ? "@AZ[`az{"[rng() % 8] : bytes[rng() % bytes.size()];
+        std::string b = a;
+        for (char& c : b)
+            c = rng() % 2 ? velmora::platform::UpperAscii(c) : velmora::platform::LowerAscii(c);
+        ASSERT_TRUE(EqualNoCase(a, b));
+        EXPECT_EQ(hashOf([](FieldHasher& h, const std::string& t) { HashNoCase(h, t); }, a),
+                  hashOf([](FieldHasher& h, const std::string& t) { HashNoCase(h, t); }, b))
+            << a;
+        if (b.size() > 1)
+            b.insert(1 + rng() % (b.size() - 1), "\r\n");
+        if (TextRuleEqual(a, b, false)) {
+            EXPECT_EQ(hashOf([](FieldHasher& h, const std::string& t) { HashTextRule(h, t, false); }, a),
+                      hashOf([](FieldHasher& h, const std::string& t) { HashTextRule(h, t, false); }, b))
+                << a;
+        }
+    }
     for (int i = 0; i < 20000; ++i) {
         const std::string a = randomText(), b = randomText();
         if (TextRuleEqual(a, b, false)) {
