@@ -303,6 +303,16 @@ TEST_F(DavHelpersTest, PlainHttpOnlyOnThisComputer)
     EXPECT_EQ(contacts.GetErrorText(), "A server that is not on this computer is reached only over https: http://calendar.example.org/dav/");
 }
 
+TEST_F(DavHelpersTest, ACertificateNobodyVouchesForIsAnError)
+{
+    DavServerProcess server(DavServerProcess::Kind::SelfSignedHttps);
+    ASSERT_TRUE(server.Running()) << "openssl or python3 is missing\n" << server.Log();
+    CxGAddrUtil contacts;
+    Prepare(contacts, server.Url() + "/book/");
+    EXPECT_FALSE(contacts.Load());
+    EXPECT_NE(contacts.GetErrorText().find("certificate"), std::string::npos) << contacts.GetErrorText();
+}
+
 TEST(DavXml, MultistatusWithAnyPrefixesAndNothingElse)
 {
     std::vector<DavResource> resources;

@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
 #include <functional>
 #include <poll.h>
@@ -63,11 +64,12 @@ inline bool Answers(int port)
 
 // A real CardDAV/CalDAV server on 127.0.0.1 for the life of the object: Radicale with
 // htpasswd authentication (one user, "chris" with the password "secret" unless told), or
-// Xandikos (no authentication, an address book and a calendar made at its start). Stopped when the object ends, also when
+// Xandikos (no authentication, an address book and a calendar made at its start); or an https
+// server whose certificate nobody vouches for (self-signed, made with openssl at its start). Stopped when the object ends, also when
 // the test fails.
 class DavServerProcess {
 public:
-    enum class Kind { Radicale, Xandikos };
+    enum class Kind { Radicale, Xandikos, SelfSignedHttps };
 
     explicit DavServerProcess(Kind kind, std::string user = "chris", std::string password = "secret")
         : mPort(FreeLoopbackPort()), mCredentials(user + ":" + password)
@@ -80,8 +82,23 @@ public:
                     "--auth-type", "htpasswd", "--auth-htpasswd-filename", mDir.Path() + "users",
                     "--auth-htpasswd-encryption", "plain", "--auth-delay", "0", "--rights-type", "owner_only",
                     "--logging-level", "warning"};
-        } else {
+        } else if (kind == Kind::Xandikos) {
             args = {"xandikos", "-d", mDir.Path() + "root", "-l", "127.0.0.1", "-p", port, "--defaults"};
+        } else {
+            mScheme = "https";
+            const std::string key = mDir.Path() + "key.pem", certificate = mDir.Path() + "cert.pem";
+            const std::string make = "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 -keyout '" + key +
+                                     "' -out '" + certificate + "' >/dev/null 2>&1";
+            if (std::system(make.c_str()) != 0)
+                return;
+            args = {"python3", "-c",
+                    "import http.server, ssl, sys\n"
+                    "server = http.server.HTTPServer(('127.0.0.1', int(sys.argv[1])), http.server.BaseHTTPRequestHandler)\n"
+                    "context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)\n"
+                    "context.load_cert_chain(sys.argv[2], sys.argv[3])\n"
+                    "server.socket = context.wrap_socket(server.socket, server_side=True)\n"
+                    "server.serve_forever()\n",
+                    port, certificate, key};
         }
         std::vector<char*> argv;
         for (std::string& a : args)
@@ -109,7 +126,7 @@ public:
     DavServerProcess& operator=(const DavServerProcess&) = delete;
 
     bool Running() const { return mPid > 0 && Answers(mPort); }
-    std::string Url() const { return "http://127.0.0.1:" + std::to_string(mPort); }
+    std::string Url() const { return mScheme + "://127.0.0.1:" + std::to_string(mPort); }
     std::string Log() const { return ReadFile(mDir.Path() + "server.log"); }
 
     // One request to the server as its user; the HTTP status.
@@ -154,6 +171,7 @@ public:
 private:
     TempDir mDir;
     int mPort;
+    std::string mScheme = "http";
     std::string mCredentials;
     pid_t mPid = -1;
 };
