@@ -303,6 +303,43 @@ TEST_F(DavHelpersTest, PlainHttpOnlyOnThisComputer)
     EXPECT_EQ(contacts.GetErrorText(), "A server that is not on this computer is reached only over https: http://calendar.example.org/dav/");
 }
 
+TEST_F(DavHelpersTest, RedirectsAtMostFiveAndWithinTheScheme)
+{
+    struct Case {
+        const char* name;
+        int hops;              // redirects before the book answers
+        const char* location;  // where they lead: a path of this server, or another scheme
+        bool loads;
+    };
+    const Case cases[] = {
+        {"five hops", 5, "/hop", true},
+        {"six hops", 6, "/hop", false},
+        {"to https", 1, "https://127.0.0.1:1/book/", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int hops = 0;
+        const ScriptedServer::Answer book = BookServer([](const std::string&, const std::atomic<bool>&) {
+            return ScriptedServer::Http(207, Multistatus(Response("/book/a.vcf", "<A:address-data>" + Card("a", "Ann Lee") + "</A:address-data>")));
+        });
+        ScriptedServer server([&](const std::string& request, const std::atomic<bool>& stopping) {
+            if (request.find(" /start ") != std::string::npos || request.find(" /hop ") != std::string::npos) {
+                if (hops++ < c.hops - 1)
+                    return ScriptedServer::Http(301, "", std::string("Location: ") + c.location + "\r\n");
+                return ScriptedServer::Http(301, "", std::string("Location: ") + (c.location[0] == '/' ? "/book/" : c.location) + "\r\n");
+            }
+            return book(request, stopping);
+        });
+        CxGAddrUtil contacts;
+        Prepare(contacts, server.Url() + "/start");
+        EXPECT_EQ(contacts.Load(), c.loads) << contacts.GetErrorText();
+        if (!c.loads) {
+            EXPECT_EQ(contacts.GetErrorText(), "The server " + server.Url() + "/start redirected too often or to another scheme.");
+        }
+        EXPECT_EQ(Log().find("secret"), std::string::npos);
+    }
+}
+
 TEST_F(DavHelpersTest, ACertificateNobodyVouchesForIsAnError)
 {
     DavServerProcess server(DavServerProcess::Kind::SelfSignedHttps);
