@@ -8,10 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 jobs=${2:-2}
-targets=(pe_version_fuzz profile_files_fuzz recurrence_text_fuzz vcard_fuzz
-         palm_addr_ex_fuzz palm_date_ex_fuzz palm_todo_ex_fuzz palm_memo_ex_fuzz
-         palm_addr_fuzz palm_date_fuzz palm_todo_fuzz palm_memo_fuzz palm_mdb_fuzz
-         recurrence_blob_fuzz rtf_text_fuzz outlook_answer_fuzz exchange_records_fuzz helper_params_fuzz dav_answer_fuzz)
+source scripts/fuzz-targets.sh
+targets=("${fuzz_targets[@]}")
 cmake --preset fuzz > /dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}" > /dev/null
 root=$PWD
@@ -20,10 +18,6 @@ work=$PWD/build/fuzz-campaign
 findings=$PWD/build/fuzz-findings
 rm -rf "$work"
 mkdir -p "$work" "$findings"
-
-corpus_of() {
-  case $1 in palm_mdb_fuzz) echo palm_mdb ;; palm_*) echo palm_dat ;; *) echo "${1%_fuzz}" ;; esac
-}
 
 run() {
   local target=$1

@@ -6,20 +6,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
 shift || true
+source scripts/fuzz-targets.sh
 targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then
-  targets=(pe_version_fuzz profile_files_fuzz recurrence_text_fuzz vcard_fuzz
-           palm_addr_ex_fuzz palm_date_ex_fuzz palm_todo_ex_fuzz palm_memo_ex_fuzz
-           palm_addr_fuzz palm_date_fuzz palm_todo_fuzz palm_memo_fuzz palm_mdb_fuzz
-           recurrence_blob_fuzz rtf_text_fuzz outlook_answer_fuzz exchange_records_fuzz helper_params_fuzz dav_answer_fuzz)
-fi
+[ ${#targets[@]} -eq 0 ] && targets=("${fuzz_targets[@]}")
 cmake --preset fuzz > /dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for target in "${targets[@]}"; do
-  corpus=${target%_fuzz}
-  case $target in palm_mdb_fuzz) ;; palm_*) corpus=palm_dat ;; esac
+  corpus=$(corpus_of "$target")
   mkdir -p "$work/$target"
   cp -r "fuzz/corpus/$corpus/." "$work/$target/"
   echo "=== $target, $seconds s ==="
