@@ -63,8 +63,10 @@ DavAccount::Outcome DavAccount::Ask(const std::string& method, const std::string
         error = "The server " + mServer + " sent an answer that could not be read.";
         return Outcome::Failed;
     }
-    for (DavResource& resource : resources)
+    for (DavResource& resource : resources) {
+        resource.givenHref = resource.href;
         resource.href = DavClient::Resolve(answer.url, resource.href);
+    }
     if (answeredUrl != nullptr)
         *answeredUrl = answer.url;
     return Outcome::Ok;
@@ -149,42 +151,45 @@ DavAccount::Outcome DavAccount::Fetch(const DavCollection& collection, std::vect
     if (const Outcome o = Ask("PROPFIND", collection.url, "1", Propfind("<d:resourcetype/><d:getetag/>"), listing, nullptr, error);
         o != Outcome::Ok)
         return o;
-    std::vector<std::string> members;
+    struct Member {
+        std::string url;
+        std::string href;  // as the listing named it
+    };
+    std::vector<Member> members;
     for (const DavResource& r : listing) {
         if (!r.collection && r.status / 100 == 2 && r.href != collection.url)
-            members.push_back(r.href);
+            members.push_back({r.href, r.givenHref});
     }
-    std::sort(members.begin(), members.end());
+    std::sort(members.begin(), members.end(), [](const Member& a, const Member& b) { return a.url < b.url; });
     const std::size_t total = members.size();
     const char* report = mKind == DavKind::Contacts ? "card:addressbook-multiget" : "cal:calendar-multiget";
-    std::deque<std::string> pending(members.begin(), members.end());
+    std::deque<Member> pending(members.begin(), members.end());
     std::size_t batch = kBatch, done = 0;
     while (!pending.empty()) {
         const std::size_t asked = std::min(batch, pending.size());
         std::string hrefs;
-        for (std::size_t i = 0; i < asked; ++i) {
-            const auto path = connectors::google::ParseServerAddress(pending[i]);
-            hrefs += "<d:href>" + EscapeXml(path && !path->path.empty() ? path->path : pending[i]) + "</d:href>";
-        }
+        for (std::size_t i = 0; i < asked; ++i)
+            hrefs += "<d:href>" + EscapeXml(pending[i].href) + "</d:href>";
         std::vector<DavResource> answer;
         if (const Outcome o = Ask("REPORT", collection.url, "1", ReadBody(report, hrefs), answer, nullptr, error); o != Outcome::Ok)
             return done == 0 ? o : Outcome::Failed;
         std::unordered_map<std::string, const DavResource*> byUrl;
         for (const DavResource& r : answer)
             byUrl.emplace(r.href, &r);
-        std::vector<std::string> missing;
+        std::vector<Member> missing;
         std::size_t answered = 0;
         for (std::size_t i = 0; i < asked; ++i) {
-            const auto it = byUrl.find(pending[i]);
+            const auto it = byUrl.find(pending[i].url);
             if (it == byUrl.end() || (it->second->data.empty() && it->second->status / 100 == 2)) {
                 missing.push_back(pending[i]);
                 continue;
             }
             ++answered;
             if (it->second->status / 100 == 2)
-                items.push_back({pending[i], it->second->data});
+                items.push_back({pending[i].url, it->second->data});
             else
-                VL_LOG(diagnostics::CxDebugUtil::kInfo, "DavAccount", "%s is gone (%d); skipped", pending[i].c_str(), it->second->status);
+                VL_LOG(diagnostics::CxDebugUtil::kInfo, "DavAccount", "%s is gone (%d); skipped", pending[i].url.c_str(),
+                       it->second->status);
         }
         pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(asked));
         pending.insert(pending.begin(), missing.begin(), missing.end());

@@ -9,7 +9,8 @@ namespace velmora::helpers {
 // What one <response> of a multistatus says about one resource, from the properties the server
 // answered with status 200.
 struct DavResource {
-    std::string href;
+    std::string href;  // absolute once the account has resolved it
+    std::string givenHref;  // as the server wrote it, to name the resource back to it
     int status = 200;  // the response's own status, when it has one instead of properties
     bool collection = false;
     bool addressBook = false;
