@@ -108,7 +108,8 @@ bool DavAccount::FindCollections(std::vector<DavCollection>& collections, std::s
     }
     std::vector<std::string> homes = self != found.end() ? self->homes : std::vector<std::string>{};
     if (homes.empty()) {
-        const std::string principal = self != found.end() && !self->principal.empty() ? DavClient::Resolve(context, self->principal) : context;
+        const bool named = self != found.end() && !self->principal.empty();
+        const std::string principal = named ? DavClient::Resolve(context, self->principal) : context;
         std::vector<DavResource> principalAnswer;
         if (Ask("PROPFIND", principal, "0", Propfind(home), principalAnswer, &context, error) != Outcome::Ok)
             return false;

@@ -45,8 +45,8 @@ bool ReadServerContacts(HelperJob& job, std::vector<connectors::GContactRec>& co
         return false;
     for (const DavCollection& book : books) {
         std::vector<DavItem> items;
-        if (!account.ReadItems(book, items, [&](std::size_t done, std::size_t total) { return job.Progress("Reading contacts", done, total); },
-                               error))
+        const auto progress = [&](std::size_t done, std::size_t total) { return job.Progress("Reading contacts", done, total); };
+        if (!account.ReadItems(book, items, progress, error))
             return false;
         for (const DavItem& item : items) {
             const std::vector<VCard> cards = ParseVCards(item.data);

@@ -45,7 +45,9 @@ std::optional<ServerAddress> ParseServerAddress(std::string_view text)
     if (authority.find('@') != std::string_view::npos)
         return std::nullopt;
     std::string_view host = authority, port;
-    if (const std::size_t colon = authority.rfind(':'); colon != std::string_view::npos && authority.find(']', colon) == std::string_view::npos) {
+    // A port follows the last ':' unless that one is inside an IPv6 address's brackets.
+    const std::size_t colon = authority.rfind(':');
+    if (colon != std::string_view::npos && authority.find(']', colon) == std::string_view::npos) {
         host = authority.substr(0, colon);
         port = authority.substr(colon + 1);
         const bool digits = !port.empty() && port.size() <= 5 &&
