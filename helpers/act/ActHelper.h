@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -121,16 +122,30 @@ int RunActHelper(int argc, char** argv)
             }
             return true;
         }
-        std::vector<Raw> records;
         if (load) {
-            if (!store->ReadAll(records, error, progress("Reading")))
+            // Straight from the database into the data file, one record at a time.
+            connectors::DataFileWriter writer;
+            const auto start = [&](std::size_t total) {
+                if (total > static_cast<std::size_t>(INT32_MAX) ||
+                    writer.Open(dataFile, static_cast<std::int32_t>(total)) != connectors::DataFileResult::Ok) {
+                    error = "Cannot write the data file " + dataFile + ".";
+                    return false;
+                }
+                return true;
+            };
+            const auto take = [&writer](Raw& record) {
+                writer.Write(record);
+                return true;
+            };
+            if (!store->template ReadEach<Raw>(start, take, error, progress("Reading")))
                 return false;
-            if (connectors::WriteDataFile(dataFile, records, [](std::int32_t) {}) != connectors::DataFileResult::Ok) {
+            if (writer.Commit() != connectors::DataFileResult::Ok) {
                 error = "Cannot write the data file " + dataFile + ".";
                 return false;
             }
             return true;
         }
+        std::vector<Raw> records;
         // Room for the announced records, but never more than the file's bytes could hold (every
         // record takes more than 32 bytes), whatever count a damaged file announces.
         const auto fileBytes = static_cast<std::size_t>(std::max<std::int64_t>(0, model::CxFile::FileSize(dataFile)));

@@ -412,6 +412,21 @@ template <class Raw>
 bool ActStore::ReadAll(std::vector<Raw>& records, std::string& error, const Progress& progress) const
 {
     records.clear();
+    const auto start = [&records](std::size_t total) {
+        records.reserve(total);
+        return true;
+    };
+    const auto take = [&records](Raw& record) {
+        records.push_back(std::move(record));
+        return true;
+    };
+    return ReadEach<Raw>(start, take, error, progress);
+}
+
+template <class Raw>
+bool ActStore::ReadEach(const std::function<bool(std::size_t total)>& start, const std::function<bool(Raw& record)>& take,
+                        std::string& error, const Progress& progress) const
+{
     Statement count(mDb, std::string("SELECT COUNT(*) FROM ") + StoreKind<Raw>::Table);
     Statement select(mDb, "SELECT " + ColumnNames<Raw>() + " FROM " + StoreKind<Raw>::Table + " ORDER BY rowid");
     if (!count || !select || sqlite3_step(count.get()) != SQLITE_ROW) {
@@ -419,20 +434,30 @@ bool ActStore::ReadAll(std::vector<Raw>& records, std::string& error, const Prog
         return false;
     }
     const auto total = static_cast<std::size_t>(sqlite3_column_int64(count.get(), 0));
-    records.reserve(total);
-    int step = SQLITE_ROW;
-    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+    if (!start(total))
+        return false;
+    std::size_t done = 0;
+    int step = SQLITE_DONE;
+    while (done < total && (step = sqlite3_step(select.get())) == SQLITE_ROW) {
         Raw record;
         RowReader reader{select.get()};
         VisitFields(record, reader);
-        records.push_back(std::move(record));
-        if (progress && !progress(records.size(), total)) {
+        if (!take(record))
+            return false;
+        ++done;
+        if (progress && !progress(done, total)) {
             error = "Stopped on request.";
             return false;
         }
     }
-    if (step != SQLITE_DONE) {
+    if (done == total)
+        step = sqlite3_step(select.get());  // the rows must end here
+    if (step != SQLITE_DONE && step != SQLITE_ROW) {
         error = LastError();
+        return false;
+    }
+    if (step == SQLITE_ROW || done != total) {
+        error = "The ACT! database changed while it was read; please try again.";
         return false;
     }
     return true;
@@ -807,6 +832,8 @@ bool ActStore::Insert(std::vector<Raw> records, std::string& error)
 
 #define VELMORA_STORE_KIND(Raw)                                                                      \
     template bool ActStore::ReadAll<Raw>(std::vector<Raw>&, std::string&, const Progress&) const;    \
+    template bool ActStore::ReadEach<Raw>(const std::function<bool(std::size_t)>&, const std::function<bool(Raw&)>&, \
+                                          std::string&, const Progress&) const;                       \
     template bool ActStore::Apply<Raw>(const std::vector<Raw>&, std::string&, const Progress&, const std::string&); \
     template bool ActStore::Write<Raw>(const std::vector<Raw>&, std::string&, const Progress&, const std::string*); \
     template bool ActStore::Undo<Raw>(const std::string&, UndoResult&, std::string&, const Progress&); \

@@ -68,6 +68,12 @@ public:
     // Every record of a kind, in the order they were added.
     template <class Raw>
     bool ReadAll(std::vector<Raw>& records, std::string& error, const Progress& progress = {}) const;
+    // The same one record at a time: `start(total)` first, then `take(record)` for each (it may
+    // move from the record; false from it stops). A database that changes while it is read
+    // fails, so that `total` holds.
+    template <class Raw>
+    bool ReadEach(const std::function<bool(std::size_t total)>& start, const std::function<bool(Raw& record)>& take,
+                  std::string& error, const Progress& progress = {}) const;
 
     // Applies every record marked changed (State 2) in one transaction: Operation 1 inserts the
     // record under a new record ID, 2 updates the stored record with its record ID. Any failure

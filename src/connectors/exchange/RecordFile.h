@@ -124,30 +124,70 @@ DataFileResult ReadDataFileInto(const std::string& path, Manager& manager, Kept&
     });
 }
 
-// Writes the records `keep(record)` accepts beside the file and renames the result over it once
-// it is complete, so a reader never meets half a file. onCount(count) is called once the file
-// is open.
+// Writes a data file record by record beside its place, and renames the result over it once it
+// is complete, so that a reader never meets half a file. A writer that ends uncommitted leaves
+// nothing behind.
+class DataFileWriter {
+public:
+    DataFileWriter() = default;
+    DataFileWriter(const DataFileWriter&) = delete;
+    DataFileWriter& operator=(const DataFileWriter&) = delete;
+    ~DataFileWriter()
+    {
+        if (mFile.IsOpen()) {
+            mFile.Close();
+            std::remove(mPart.c_str());
+        }
+    }
+
+    // Starts the file of `count` records.
+    DataFileResult Open(const std::string& path, std::int32_t count)
+    {
+        mPath = path;
+        mPart = path + ".part";
+        if (!mFile.Open(mPart, "wb"))
+            return DataFileResult::CannotOpen;
+        mWritten = mFile.WriteInt32(count);
+        return DataFileResult::Ok;
+    }
+    template <class Rec>
+    void Write(const Rec& record)
+    {
+        mWritten = mWritten && WriteRecord(mFile, record);
+    }
+    // Ends the file after as many records as it announced.
+    DataFileResult Commit()
+    {
+        const bool written = mWritten && mFile.Flush();
+        mFile.Close();
+        if (!written || std::rename(mPart.c_str(), mPath.c_str()) != 0) {
+            std::remove(mPart.c_str());
+            return DataFileResult::Damaged;
+        }
+        return DataFileResult::Ok;
+    }
+
+private:
+    model::CxFile mFile;
+    std::string mPath, mPart;
+    bool mWritten = false;
+};
+
+// Writes the records `keep(record)` accepts as one data file. onCount(count) is called once the
+// file is open.
 template <class Records, class OnCount, class Keep>
 DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount, Keep keep)
 {
-    const std::string part = path + ".part";
-    model::CxFile file;
-    if (!file.Open(part, "wb"))
-        return DataFileResult::CannotOpen;
     const auto count = static_cast<std::int32_t>(std::count_if(records.begin(), records.end(), keep));
+    DataFileWriter writer;
+    if (const DataFileResult opened = writer.Open(path, count); opened != DataFileResult::Ok)
+        return opened;
     onCount(count);
-    bool written = file.WriteInt32(count);
     for (const auto& record : records) {
         if (keep(record))
-            written = written && WriteRecord(file, record);
+            writer.Write(record);
     }
-    written = written && file.Flush();
-    file.Close();
-    if (!written || std::rename(part.c_str(), path.c_str()) != 0) {
-        std::remove(part.c_str());
-        return DataFileResult::Damaged;
-    }
-    return DataFileResult::Ok;
+    return writer.Commit();
 }
 
 // Every record.
