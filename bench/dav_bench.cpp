@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 
 using namespace velmora::connectors;

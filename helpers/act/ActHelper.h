@@ -125,13 +125,14 @@ int RunActHelper(int argc, char** argv)
         if (load) {
             // Straight from the database into the data file, one record at a time.
             connectors::DataFileWriter writer;
+            const auto cannotWrite = [&] {
+                error = "Cannot write the data file " + dataFile + ".";
+                return false;
+            };
             const auto start = [&](std::size_t total) {
-                if (total > static_cast<std::size_t>(INT32_MAX) ||
-                    writer.Open(dataFile, static_cast<std::int32_t>(total)) != connectors::DataFileResult::Ok) {
-                    error = "Cannot write the data file " + dataFile + ".";
-                    return false;
-                }
-                return true;
+                const bool opened = total <= static_cast<std::size_t>(INT32_MAX) &&
+                                    writer.Open(dataFile, static_cast<std::int32_t>(total)) == connectors::DataFileResult::Ok;
+                return opened || cannotWrite();
             };
             const auto take = [&writer](Raw& record) {
                 writer.Write(record);
@@ -139,10 +140,8 @@ int RunActHelper(int argc, char** argv)
             };
             if (!store->template ReadEach<Raw>(start, take, error, progress("Reading")))
                 return false;
-            if (writer.Commit() != connectors::DataFileResult::Ok) {
-                error = "Cannot write the data file " + dataFile + ".";
-                return false;
-            }
+            if (writer.Commit() != connectors::DataFileResult::Ok)
+                return cannotWrite();
             return true;
         }
         std::vector<Raw> records;

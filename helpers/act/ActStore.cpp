@@ -437,8 +437,8 @@ bool ActStore::ReadEach(const std::function<bool(std::size_t total)>& start, con
     if (!start(total))
         return false;
     std::size_t done = 0;
-    int step = SQLITE_DONE;
-    while (done < total && (step = sqlite3_step(select.get())) == SQLITE_ROW) {
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
         Raw record;
         RowReader reader{select.get()};
         VisitFields(record, reader);
@@ -450,13 +450,11 @@ bool ActStore::ReadEach(const std::function<bool(std::size_t total)>& start, con
             return false;
         }
     }
-    if (done == total)
-        step = sqlite3_step(select.get());  // the rows must end here
-    if (step != SQLITE_DONE && step != SQLITE_ROW) {
+    if (step != SQLITE_DONE) {
         error = LastError();
         return false;
     }
-    if (step == SQLITE_ROW || done != total) {
+    if (done != total) {
         error = "The ACT! database changed while it was read; please try again.";
         return false;
     }

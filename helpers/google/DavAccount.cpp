@@ -50,14 +50,12 @@ DavAccount::Outcome DavAccount::Ask(const std::string& method, const std::string
         error = "The server refused the user name or password.";
         return Outcome::Failed;
     }
-    if (answer.status == 400 || answer.status == 404 || answer.status == 405 || answer.status == 415 ||
-        answer.status == 501) {
-        error = "The server " + mServer + " answered " + std::to_string(answer.status) + " to " + method + " " + url + ".";
-        return Outcome::Unsupported;
-    }
     if (answer.status != 207) {
         error = "The server " + mServer + " answered " + std::to_string(answer.status) + " to " + method + " " + url + ".";
-        return Outcome::Failed;
+        // What the server does not have or does not do: the caller may ask another way.
+        const bool unsupported = answer.status == 400 || answer.status == 404 || answer.status == 405 ||
+                                 answer.status == 415 || answer.status == 501;
+        return unsupported ? Outcome::Unsupported : Outcome::Failed;
     }
     if (!ParseMultistatus(answer.body, resources)) {
         error = "The server " + mServer + " sent an answer that could not be read.";

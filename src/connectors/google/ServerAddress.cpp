@@ -1,5 +1,7 @@
 #include "ServerAddress.h"
 
+#include "platform/AsciiCase.h"
+
 #include <arpa/inet.h>
 
 #include <algorithm>
@@ -10,9 +12,7 @@ namespace {
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix)
 {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char p, char t) { return std::tolower(static_cast<unsigned char>(t)) == p; });
+    return platform::EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool IsHostChar(char c)
@@ -52,15 +52,15 @@ std::optional<ServerAddress> ParseServerAddress(std::string_view text)
         port = authority.substr(colon + 1);
         const bool digits = !port.empty() && port.size() <= 5 &&
                             std::all_of(port.begin(), port.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-        if (!digits || std::stoi(std::string(port)) == 0 || std::stoi(std::string(port)) > 65535)
+        const int number = digits ? std::stoi(std::string(port)) : 0;
+        if (number < 1 || number > 65535)
             return std::nullopt;
     }
     const bool hostOk = IsIpv6Literal(host) || (!host.empty() && std::all_of(host.begin(), host.end(), IsHostChar));
     if (!hostOk)
         return std::nullopt;
-    address.host.resize(host.size());
-    std::transform(host.begin(), host.end(), address.host.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    for (const char c : host)
+        address.host += platform::LowerAscii(c);
     address.origin = std::string(address.secure ? "https://" : "http://") + address.host;
     if (!port.empty())
         address.origin += ":" + std::string(port);
