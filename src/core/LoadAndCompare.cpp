@@ -33,15 +33,17 @@ using platform::UiHost;
 
 enum DataType { Contacts, Calendar, Tasks, Notes };
 
-// One data type of an application's loader. `load` makes or clears the connector, hands it its
-// settings, watches `statusFile` (helper-based applications) and loads; on failure it gives the
-// text for the error message's %s.
+// One data type of an application's loader. For a helper-based application `prepare` makes or
+// clears the connector and hands it its settings; the connector's helper then loads, its
+// progress read from `statusFile`, and a failure gives the text for the message's %s. Any
+// other application's step has `load` instead.
 struct LoadStep {
     DataType type;
     const char* text;
     const char* errorFormat;  // with %s for the connector's error text, or a plain message
     const char* statusFile;   // in the data folder; null for applications without helpers
-    std::function<bool(AppContext&, UiHost&, const std::string& statusPath, std::string& error)> load;
+    std::function<connectors::HelperConnector&(AppContext&, UiHost&)> prepare;
+    std::function<bool(AppContext&, UiHost&)> load = nullptr;
 };
 
 struct AppLoader {
@@ -93,38 +95,38 @@ void SetUpActConnector(connectors::CxACTBaseUtil& c, const AppContext& app, UiHo
 namespace {
 
 template <class Connector>
-auto ActLoad(Slot<Connector>& (*slotOf)(Session&))
+auto ActPrepare(Slot<Connector>& (*slotOf)(Session&))
 {
-    return [slotOf](AppContext& app, UiHost& ui, const std::string& statusPath, std::string& error) {
+    return [slotOf](AppContext& app, UiHost& ui) -> connectors::HelperConnector& {
         Connector& c = Reused(slotOf(app.Session));
         SetUpActConnector(c, app, ui);
         if constexpr (std::is_same_v<Connector, connectors::CxACTTaskUtil>) {
             c.SetOpportunities(app.Settings.Opp);
             c.SetOpportunityNotes(app.Settings.OppNotes);
         }
-        return LoadThroughHelper(c, ui, statusPath, error);
+        return c;
     };
 }
 
 template <class Connector>
-auto GoogleLoad(Slot<Connector>& (*slotOf)(Session&))
+auto GooglePrepare(Slot<Connector>& (*slotOf)(Session&))
 {
-    return [slotOf](AppContext& app, UiHost& ui, const std::string& statusPath, std::string& error) {
+    return [slotOf](AppContext& app, UiHost& ui) -> connectors::HelperConnector& {
         Connector& c = Reused(slotOf(app.Session));
         HandOver(c, app, ui);
         c.AccountEmail = app.Settings.GGEmail;
         c.Password = app.Settings.GGPassword.Plain;
         c.ServerURL = app.Settings.GGServerURL;
-        return LoadThroughHelper(c, ui, statusPath, error);
+        return c;
     };
 }
 
 // A Lotus Notes connector with the database of its data type and the ID file; the status file
 // of an earlier load is deleted first.
 template <class Connector>
-auto LotusLoad(Slot<Connector>& (*slotOf)(Session&), model::Text<256> AppSettings::*database)
+auto LotusPrepare(Slot<Connector>& (*slotOf)(Session&), model::Text<256> AppSettings::*database)
 {
-    return [slotOf, database](AppContext& app, UiHost& ui, const std::string& statusPath, std::string& error) {
+    return [slotOf, database](AppContext& app, UiHost& ui) -> connectors::HelperConnector& {
         if constexpr (std::is_same_v<Connector, connectors::CxLNAddrUtil>)
             ApplyFieldMapping(app, AppType::LotusNotes);  // makes the connector with its mapping slots
         Connector& c = Reused(slotOf(app.Session));
@@ -134,8 +136,8 @@ auto LotusLoad(Slot<Connector>& (*slotOf)(Session&), model::Text<256> AppSetting
         else
             c.DatabaseName = app.Settings.*database;
         c.IdFile = app.Settings.LNIDFile;
-        std::remove(statusPath.c_str());
-        return LoadThroughHelper(c, ui, statusPath, error);
+        std::remove(c.FilePath(c.Files().Status).c_str());
+        return c;
     };
 }
 
@@ -145,7 +147,7 @@ template <class FrontEnd>
 auto PalmLoad(Slot<FrontEnd>& (*slotOf)(Session&), bool AppSettings::*useFile,
               model::Text<256> AppSettings::*fileName)
 {
-    return [slotOf, useFile, fileName](AppContext& app, UiHost& ui, const std::string&, std::string&) {
+    return [slotOf, useFile, fileName](AppContext& app, UiHost& ui) {
         Slot<FrontEnd>& slot = slotOf(app.Session);
         if (slot)
             slot->Reset();
@@ -175,7 +177,7 @@ void ServeOutlookDataFile(AppContext& app)
 template <class Reader>
 auto OutlookLoad(Slot<Reader>& (*slotOf)(Session&))
 {
-    return [slotOf](AppContext& app, UiHost& ui, const std::string&, std::string&) {
+    return [slotOf](AppContext& app, UiHost& ui) {
         ServeOutlookDataFile(app);
         Slot<Reader>& slot = slotOf(app.Session);
         if (slot && !slot->IsConnected())
@@ -196,60 +198,60 @@ const AppLoader* LoaderOf(int appType)
         "Loading information from ACT! ...",
         {
             {Contacts, "Loading ACT! Contacts ...", "Loading ACT! Contacts Error: %s", "ACTAddrStatus.dat",
-             ActLoad<connectors::CxACTAddrUtil>([](Session& s) -> auto& { return s.Act.Addr; })},
+             ActPrepare<connectors::CxACTAddrUtil>([](Session& s) -> auto& { return s.Act.Addr; })},
             {Calendar, "Loading ACT! Calendar ...", "Loading ACT! Calendar Error: %s", "ACTDateStatus.dat",
-             ActLoad<connectors::CxACTDateUtil>([](Session& s) -> auto& { return s.Act.Date; })},
+             ActPrepare<connectors::CxACTDateUtil>([](Session& s) -> auto& { return s.Act.Date; })},
             {Tasks, "Loading ACT! Todos and Opportunities ...", "Loading ACT! Todos or Opportunities Error: %s",
-             "ACTTaskStatus.dat", ActLoad<connectors::CxACTTaskUtil>([](Session& s) -> auto& { return s.Act.Task; })},
+             "ACTTaskStatus.dat", ActPrepare<connectors::CxACTTaskUtil>([](Session& s) -> auto& { return s.Act.Task; })},
             {Notes, "Loading ACT! Notes ...", "Loading ACT! Notes Error: %s", "ACTNoteStatus.dat",
-             ActLoad<connectors::CxACTNoteUtil>([](Session& s) -> auto& { return s.Act.Note; })},
+             ActPrepare<connectors::CxACTNoteUtil>([](Session& s) -> auto& { return s.Act.Note; })},
         }};
     static const AppLoader kGoogle{
         "Loading information from Google account ...",
         {
             {Contacts, "Loading Google Contacts ...", "Loading Google Contacts Error: %s", "GAddrStatus.dat",
-             GoogleLoad<connectors::CxGAddrUtil>([](Session& s) -> auto& { return s.Google.Addr; })},
+             GooglePrepare<connectors::CxGAddrUtil>([](Session& s) -> auto& { return s.Google.Addr; })},
             {Calendar, "Loading Google Calendar ...", "Loading Google Calendar Error: %s", "GDateStatus.dat",
-             GoogleLoad<connectors::CxGDateUtil>([](Session& s) -> auto& { return s.Google.Date; })},
+             GooglePrepare<connectors::CxGDateUtil>([](Session& s) -> auto& { return s.Google.Date; })},
         }};
     static const AppLoader kOutlook{
         "Loading information from Outlook ...",
         {
             {Contacts, "Loading Outlook Contacts ...", "Failed to load Outlook Contacts information.", nullptr,
-             OutlookLoad<outlook::OlAddrUtil>([](Session& s) -> auto& { return s.Outlook.Addr; })},
+             {}, OutlookLoad<outlook::OlAddrUtil>([](Session& s) -> auto& { return s.Outlook.Addr; })},
             {Calendar, "Loading Outlook Calendar ...", "Failed to load Outlook Calendar information.", nullptr,
-             OutlookLoad<outlook::OlDateUtil>([](Session& s) -> auto& { return s.Outlook.Date; })},
+             {}, OutlookLoad<outlook::OlDateUtil>([](Session& s) -> auto& { return s.Outlook.Date; })},
             {Tasks, "Loading Outlook Tasks ...", "Failed to load Outlook Task information.", nullptr,
-             OutlookLoad<outlook::OlTaskUtil>([](Session& s) -> auto& { return s.Outlook.Task; })},
+             {}, OutlookLoad<outlook::OlTaskUtil>([](Session& s) -> auto& { return s.Outlook.Task; })},
             {Notes, "Loading Outlook Notes ...", "Failed to load Outlook Notes information.", nullptr,
-             OutlookLoad<outlook::OlNoteUtil>([](Session& s) -> auto& { return s.Outlook.Note; })},
+             {}, OutlookLoad<outlook::OlNoteUtil>([](Session& s) -> auto& { return s.Outlook.Note; })},
         }};
     static const AppLoader kLotus{
         "Loading information from Lotus Notes ...",
         {
             {Contacts, "Loading Lotus Notes Contacts ...", "Loading Lotus Notes Contacts Error: %s", "LNAddrStatus.dat",
-             LotusLoad<connectors::CxLNAddrUtil>([](Session& s) -> auto& { return s.Lotus.Addr; }, &AppSettings::LNAddrName)},
+             LotusPrepare<connectors::CxLNAddrUtil>([](Session& s) -> auto& { return s.Lotus.Addr; }, &AppSettings::LNAddrName)},
             {Calendar, "Loading Lotus Notes Calendar ...", "Loading Lotus Notes Calendar Error: %s", "LNDateStatus.dat",
-             LotusLoad<connectors::CxLNDateUtil>([](Session& s) -> auto& { return s.Lotus.Date; }, &AppSettings::LNDateName)},
+             LotusPrepare<connectors::CxLNDateUtil>([](Session& s) -> auto& { return s.Lotus.Date; }, &AppSettings::LNDateName)},
             {Tasks, "Loading Lotus Notes Todos ...", "Loading Lotus Notes Todo Error: %s", "LNTaskStatus.dat",
-             LotusLoad<connectors::CxLNTaskUtil>([](Session& s) -> auto& { return s.Lotus.Task; }, &AppSettings::LNDateName)},
+             LotusPrepare<connectors::CxLNTaskUtil>([](Session& s) -> auto& { return s.Lotus.Task; }, &AppSettings::LNDateName)},
             {Notes, "Loading Lotus Notes Notebook ...", "Loading Lotus Notes Notebook Error: %s", "LNNoteStatus.dat",
-             LotusLoad<connectors::CxLNNoteUtil>([](Session& s) -> auto& { return s.Lotus.Note; }, &AppSettings::LNNoteName)},
+             LotusPrepare<connectors::CxLNNoteUtil>([](Session& s) -> auto& { return s.Lotus.Note; }, &AppSettings::LNNoteName)},
         }};
     static const AppLoader kPalm{
         "Loading information from Palm Desktop ...",
         {
             {Contacts, "Loading Palm Desktop Contacts ...", "Failed to load Palm Desktop Contacts information.", nullptr,
-             PalmLoad<palm::PmAddrInfo>([](Session& s) -> auto& { return s.Palm.Addr; }, &AppSettings::PDUseAddrFile,
+             {}, PalmLoad<palm::PmAddrInfo>([](Session& s) -> auto& { return s.Palm.Addr; }, &AppSettings::PDUseAddrFile,
                                         &AppSettings::PDAddrFileName)},
             {Calendar, "Loading Palm Desktop Calendar ...", "Failed to load Palm Desktop Calendar information.", nullptr,
-             PalmLoad<palm::PmDateInfo>([](Session& s) -> auto& { return s.Palm.Date; }, &AppSettings::PDUseDateFile,
+             {}, PalmLoad<palm::PmDateInfo>([](Session& s) -> auto& { return s.Palm.Date; }, &AppSettings::PDUseDateFile,
                                         &AppSettings::PDDateFileName)},
             {Tasks, "Loading Palm Desktop Tasks ...", "Failed to load Palm Desktop Task information.", nullptr,
-             PalmLoad<palm::PmTodoInfo>([](Session& s) -> auto& { return s.Palm.Task; }, &AppSettings::PDUseTaskFile,
+             {}, PalmLoad<palm::PmTodoInfo>([](Session& s) -> auto& { return s.Palm.Task; }, &AppSettings::PDUseTaskFile,
                                         &AppSettings::PDTaskFileName)},
             {Notes, "Loading Palm Desktop Notes ...", "Failed to load Palm Desktop Memos information.", nullptr,
-             PalmLoad<palm::PmMemoInfo>([](Session& s) -> auto& { return s.Palm.Note; }, &AppSettings::PDUseNoteFile,
+             {}, PalmLoad<palm::PmMemoInfo>([](Session& s) -> auto& { return s.Palm.Note; }, &AppSettings::PDUseNoteFile,
                                         &AppSettings::PDNoteFileName)},
         }};
     switch (appType) {
@@ -288,7 +290,40 @@ std::string Formatted(const char* format, const std::string& text)
     return message;
 }
 
-bool LoadApp(AppContext& app, UiHost& ui, platform::WindowRef owner, int appType, int compareWith)
+// Per step of an application's loader, the connector whose helper was started for it, if any.
+using StartedLoads = std::vector<connectors::HelperConnector*>;
+
+// Starts the helper of every data type to load from `appType`, so that all of them read at
+// once while this process takes in one data file after another.
+StartedLoads StartHelpers(AppContext& app, UiHost& ui, int appType)
+{
+    const AppLoader* loader = LoaderOf(appType);
+    if (loader == nullptr)
+        return {};
+    GetDataFolder(app.DataFolder);
+    StartedLoads started(loader->steps.size(), nullptr);
+    for (std::size_t i = 0; i < loader->steps.size(); ++i) {
+        const LoadStep& step = loader->steps[i];
+        if (!step.prepare || !SyncOn(app.Settings, step.type))
+            continue;
+        connectors::HelperConnector& c = step.prepare(app, ui);
+        c.StartLoad();
+        started[i] = &c;
+    }
+    return started;
+}
+
+// After a failed step, the helpers of the data types not reached leave no process or file behind.
+void StopUntaken(const StartedLoads& started)
+{
+    for (connectors::HelperConnector* c : started) {
+        if (c != nullptr)
+            c->StopStartedLoad();
+    }
+}
+
+bool LoadApp(AppContext& app, UiHost& ui, platform::WindowRef owner, int appType, int compareWith,
+             const StartedLoads& started)
 {
     const AppLoader* loader = LoaderOf(appType);
     if (loader == nullptr) {
@@ -300,14 +335,19 @@ bool LoadApp(AppContext& app, UiHost& ui, platform::WindowRef owner, int appType
     GetDataFolder(app.DataFolder);
     ui.Pause(200);
     bool result = true;
-    for (const LoadStep& step : loader->steps) {
+    for (std::size_t i = 0; i < loader->steps.size(); ++i) {
+        const LoadStep& step = loader->steps[i];
         if (!SyncOn(app.Settings, step.type))
             continue;
         ui.SetWaitText(step.text);
-        const std::string statusPath = step.statusFile != nullptr ? app.DataFolder + step.statusFile : std::string();
         ui.Pause(200);
         std::string error;
-        result = step.load(app, ui, statusPath, error);
+        if (step.prepare) {
+            connectors::HelperConnector& c = i < started.size() && started[i] != nullptr ? *started[i] : step.prepare(app, ui);
+            result = LoadThroughHelper(c, ui, app.DataFolder + step.statusFile, error);
+        } else {
+            result = step.load(app, ui);
+        }
         if (!result) {
             ui.StopWaitWindow();
             const std::string message = Formatted(step.errorFormat, error);
@@ -336,12 +376,20 @@ bool LoadAndCompare(AppContext& app, UiHost& ui, platform::WindowRef owner, int 
 {
     if (sourceApp == targetApp)
         return true;
-    return LoadApp(app, ui, owner, targetApp, 0) && LoadApp(app, ui, owner, sourceApp, targetApp);
+    const StartedLoads target = StartHelpers(app, ui, targetApp);
+    const StartedLoads source = StartHelpers(app, ui, sourceApp);
+    const bool loaded = LoadApp(app, ui, owner, targetApp, 0, target) && LoadApp(app, ui, owner, sourceApp, targetApp, source);
+    StopUntaken(target);
+    StopUntaken(source);
+    return loaded;
 }
 
 bool ReloadAndCompare(AppContext& app, UiHost& ui, platform::WindowRef owner, int sourceApp, int targetApp)
 {
-    return LoadApp(app, ui, owner, sourceApp, targetApp);
+    const StartedLoads source = StartHelpers(app, ui, sourceApp);
+    const bool loaded = LoadApp(app, ui, owner, sourceApp, targetApp, source);
+    StopUntaken(source);
+    return loaded;
 }
 
 void ApplyFieldMapping(AppContext& app, int sourceApp)

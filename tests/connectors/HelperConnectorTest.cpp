@@ -33,6 +33,7 @@ public:
     }
     using HelperConnector::ReadErrors;
     using HelperConnector::RunHelper;
+    using HelperConnector::RunLoad;
 
 protected:
     void AddParams(ParamParser& params) const override { params.SetParam(1000, ParamParser::kText, "secret"); }
@@ -208,6 +209,46 @@ TEST_F(ExchangeTest, AHelperPastItsTimeOutIsAnErrorAndKeepsRunning)
     EXPECT_EQ(::kill(pid, 0), 0) << "the helper is left running";
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
+}
+
+// Each helper waits for the other to have started: they meet only when they run at once.
+TEST_F(ExchangeTest, StartedLoadsRunSideBySideAndEachIsTakenInByItsConnector)
+{
+    TempDir other;
+    const std::string first = work.Path() + "first.here", second = other.Path() + "second.here";
+    ProbeConnector a("velmora-fake-helper"), b("velmora-fake-helper");
+    a.SetWorkFolder(work.Path());
+    b.SetWorkFolder(other.Path());
+    ::setenv("VELMORA_FAKE_HELPER", ("meet:" + first + ":" + second).c_str(), 1);
+    a.StartLoad();
+    ::setenv("VELMORA_FAKE_HELPER", ("meet:" + second + ":" + first).c_str(), 1);
+    b.StartLoad();
+    EXPECT_TRUE(std::filesystem::exists(work.Path() + "TParam.dat")) << "kept until its helper has ended";
+    EXPECT_TRUE(a.RunLoad()) << a.GetErrorText();
+    EXPECT_TRUE(b.RunLoad()) << b.GetErrorText();
+    EXPECT_FALSE(std::filesystem::exists(work.Path() + "TParam.dat"));
+    EXPECT_FALSE(std::filesystem::exists(other.Path() + "TParam.dat"));
+    ::setenv("VELMORA_FAKE_HELPER", "exit:4", 1);
+    EXPECT_FALSE(a.RunLoad()) << "without a started load, one is run now";
+    EXPECT_EQ(a.GetErrorText(), "The helper program velmora-fake-helper ended abnormally (exit status 4).");
+}
+
+TEST_F(ExchangeTest, AStartedLoadNobodyTakesInEndsAndLeavesNoFiles)
+{
+    const std::string pidFile = work.Path() + "helper.pid";
+    ::setenv("VELMORA_FAKE_HELPER", "sleep:300", 1);
+    ::setenv("VELMORA_FAKE_HELPER_PID", pidFile.c_str(), 1);
+    ProbeConnector connector("velmora-fake-helper");
+    connector.SetWorkFolder(work.Path());
+    connector.StartLoad();
+    WriteFile(work.Path() + "T.dat", "what the helper would have left");
+    connector.StopStartedLoad();
+    const pid_t pid = std::atoi(ReadFile(pidFile).c_str());
+    ASSERT_GT(pid, 0);
+    EXPECT_NE(::kill(pid, 0), 0) << "the helper has ended and was reaped";
+    EXPECT_FALSE(std::filesystem::exists(work.Path() + "TParam.dat"));
+    EXPECT_FALSE(std::filesystem::exists(work.Path() + "T.dat"));
+    connector.StopStartedLoad();  // nothing started: nothing to do
 }
 
 TEST_F(ExchangeTest, DestroyingAConnectorAsksARunningHelperToStop)

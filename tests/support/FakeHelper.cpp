@@ -5,6 +5,8 @@
 //   crash       aborts;
 //   exit:N      ends with status N, after writing a data file and an empty error file as if it had worked;
 //   short:PATH  writes a data file to PATH that promises five records and holds none;
+//   meet:MINE:OTHER  creates the file MINE, then waits up to 10 s for the file OTHER: ends with
+//               status 0 when it appeared, 1 otherwise;
 // anything else ends at once.
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,6 +32,17 @@ int main(int argc, char** argv)
         std::abort();
     } else if (action.rfind("short:", 0) == 0) {
         std::ofstream(action.substr(6), std::ios::binary) << std::string("\x05\0\0\0", 4);
+    } else if (action.rfind("meet:", 0) == 0) {
+        const std::string paths = action.substr(5);
+        const std::size_t colon = paths.find(':');
+        std::ofstream(paths.substr(0, colon)) << "here";
+        const std::string other = paths.substr(colon + 1);
+        for (int waited = 0; waited < 1000; ++waited) {
+            if (::access(other.c_str(), F_OK) == 0)
+                return 0;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return 1;
     } else if (action.rfind("exit:", 0) == 0) {
         return std::atoi(action.c_str() + 5);
     } else if (action.rfind("copy:", 0) == 0 && argc == 2) {

@@ -48,8 +48,7 @@ public:
     bool Load() override
     {
         Say(kInfo, Kind::kTexts.loadStart);
-        Clear();
-        const bool loaded = RunHelper(HelperMode::Load) && ReadDataFile();
+        const bool loaded = RunLoad() && ReadDataFile();
         Say(loaded ? kInfo : kError, loaded ? Kind::kTexts.loadOk : Kind::kTexts.loadFail);
         return loaded;
     }

@@ -21,6 +21,7 @@ HelperConnector::~HelperConnector()
 
 void HelperConnector::Clear()
 {
+    StopStartedLoad();
     if (mWorkFolder.empty())
         return;
     std::remove(FilePath(mFiles.Error).c_str());
@@ -50,6 +51,37 @@ void HelperConnector::SetDataFileError(DataFileResult result, const std::string&
 
 bool HelperConnector::RunHelper(HelperMode mode)
 {
+    return StartRun(mode) && FinishRun();
+}
+
+void HelperConnector::StartLoad()
+{
+    Clear();
+    StartRun(HelperMode::Load);
+}
+
+bool HelperConnector::RunLoad()
+{
+    if (!mRunner.Started())
+        StartLoad();
+    // A helper that could not be started has said why already.
+    return mRunner.Started() && FinishRun();
+}
+
+void HelperConnector::StopStartedLoad()
+{
+    if (!mRunner.Started())
+        return;
+    // Its files are about to be replaced or deleted: it must have ended first. This may run
+    // while the connector is destroyed, when the UI may be gone already.
+    RequestStop();
+    FinishRun(false);
+    std::remove(FilePath(mFiles.Data).c_str());
+}
+
+bool HelperConnector::StartRun(HelperMode mode)
+{
+    StopStartedLoad();
     mMode = static_cast<int>(mode);
     if (mWorkFolder.empty()) {
         // Without a data folder there is nowhere to exchange files; never fall back to the
@@ -79,9 +111,19 @@ bool HelperConnector::RunHelper(HelperMode mode)
     mRunner.SetWorkFolder(mWorkFolder);
     mRunner.SetParamFileName(mFiles.Param);
     mRunner.SetDataFileName(mFiles.Data);
-    const LaunchResult result = mRunner.Launch();
+    LaunchResult failure{LaunchOutcome::NotStarted, {}};
+    if (mRunner.Start(failure))
+        return true;
+    std::remove(paramPath.c_str());
+    SetError("The helper program " + mHelperName + " could not be started: " + failure.detail + ".");
+    return false;
+}
+
+bool HelperConnector::FinishRun(bool handleEvents)
+{
+    const LaunchResult result = mRunner.Wait(handleEvents);
     if (result.outcome != LaunchOutcome::TimedOut)
-        std::remove(paramPath.c_str());
+        std::remove(FilePath(mFiles.Param).c_str());
 
     switch (result.outcome) {
     case LaunchOutcome::Ended:

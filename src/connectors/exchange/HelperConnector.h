@@ -39,7 +39,14 @@ public:
     HelperConnector& operator=(const HelperConnector&) = delete;
 
     virtual bool Load() { return true; }
-    // Deletes the error file and the status file.
+    // Clears what an earlier load left and starts the helper's load, returning at once, so that
+    // the helpers of several connectors read side by side; the next Load() waits for it and
+    // takes in its data.
+    virtual void StartLoad();
+    // Stops a load StartLoad() started that nobody will take in, waits for its helper to end and
+    // deletes its data file.
+    void StopStartedLoad();
+    // Deletes the error file and the status file; a load started and not taken in is stopped.
     virtual void Clear();
     virtual bool Submit() { return true; }
 
@@ -72,6 +79,9 @@ protected:
     // Runs the helper in `mode` and reads its errors. False when the helper did not run to its
     // end; HasError then says why.
     bool RunHelper(HelperMode mode);
+    // For Load(): the load StartLoad() started, or one started now, run to its end like
+    // RunHelper's.
+    bool RunLoad();
     void ReadErrors();
     // Asks a helper that is still running to stop, through the control file.
     void RequestStop();
@@ -91,6 +101,9 @@ protected:
     bool Dirty = true;  // records were added or changed since the last submission
 
 private:
+    bool StartRun(HelperMode mode);
+    bool FinishRun(bool handleEvents = true);
+
     HelperFamily mFamily;
     std::string mHelperName;
     HelperFiles mFiles;

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -23,6 +24,8 @@ using diagnostics::CxDebugUtil;
 
 HelperRunner::~HelperRunner()
 {
+    if (Started())
+        mLeftRunning.push_back(mStarted);
     ReapFinished();
     if (!mWorkFolder.empty()) {
         if (!mParamFileName.empty())
@@ -38,6 +41,12 @@ void HelperRunner::ReapFinished()
 }
 
 LaunchResult HelperRunner::Launch()
+{
+    LaunchResult failure{LaunchOutcome::NotStarted, {}};
+    return Start(failure) ? Wait() : failure;
+}
+
+bool HelperRunner::Start(LaunchResult& notStarted)
 {
     ReapFinished();
     std::error_code error;
@@ -67,14 +76,19 @@ LaunchResult HelperRunner::Launch()
     if (failure != 0) {
         const std::string reason = std::strerror(failure);
         CxDebugUtil::Instance().Log(CxDebugUtil::kError, mLogUnit, __LINE__, "CreateProcess Error: %s", reason.c_str());
-        return {LaunchOutcome::NotStarted, reason};
+        notStarted = {LaunchOutcome::NotStarted, reason};
+        return false;
     }
     CxDebugUtil::Instance().Log(CxDebugUtil::kInfo, mLogUnit, __LINE__, "%s", "Command executed successfully.");
-    return Wait(pid);
+    mStarted = pid;
+    return true;
 }
 
-LaunchResult HelperRunner::Wait(pid_t pid)
+LaunchResult HelperRunner::Wait(bool handleEvents)
 {
+    const pid_t pid = std::exchange(mStarted, 0);
+    if (pid <= 0)
+        return {LaunchOutcome::WaitFailed, "no helper was started"};
     const auto deadline = std::chrono::steady_clock::now() + mTimeout;
     auto nap = std::chrono::milliseconds(2);
     for (;;) {
@@ -103,7 +117,7 @@ LaunchResult HelperRunner::Wait(pid_t pid)
             mLeftRunning.push_back(pid);
             return {LaunchOutcome::TimedOut, {}};
         }
-        if (mHost != nullptr)
+        if (handleEvents && mHost != nullptr)
             mHost->ProcessEvents();
         std::this_thread::sleep_for(nap);
         nap = std::min(nap * 2, std::chrono::milliseconds(50));

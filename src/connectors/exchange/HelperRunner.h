@@ -26,7 +26,9 @@ struct LaunchResult {
 // Starts one helper program and waits for it. The helper lies in the program folder and gets
 // one argument, the full path of its parameter file; it runs in the program folder, or in the
 // folder a family names (Lotus Notes). While it runs, the UI host keeps handling events.
-// At destruction the runner deletes the parameter file and the data file it last named.
+// Starting and waiting may also be two steps, so that several helpers run side by side.
+// At destruction the runner deletes the parameter file and the data file it last named; a
+// helper started and never waited for is left to end by itself.
 class HelperRunner {
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{1'800'000};
@@ -46,16 +48,22 @@ public:
     void SetTimeout(std::chrono::milliseconds timeout) { mTimeout = timeout; }
     std::chrono::milliseconds Timeout() const { return mTimeout; }
 
+    // Starts the helper and waits for it.
     LaunchResult Launch();
+    // Starts the helper and returns at once; false, with the reason in `notStarted`, when it
+    // could not be started. Wait() then waits for it, handling UI events unless told not to.
+    bool Start(LaunchResult& notStarted);
+    bool Started() const { return mStarted > 0; }
+    LaunchResult Wait(bool handleEvents = true);
 
 private:
-    LaunchResult Wait(pid_t pid);
     void ReapFinished();
 
     const char* mLogUnit;
     std::string mExeName, mWorkFolder, mParamFileName, mDataFileName, mHelperDirectory;
     platform::UiHost* mHost = nullptr;
     std::chrono::milliseconds mTimeout = kDefaultTimeout;
+    pid_t mStarted = 0;                // the helper started and not waited for yet
     std::vector<pid_t> mLeftRunning;  // helpers past their time-out, reaped once they end
 };
 

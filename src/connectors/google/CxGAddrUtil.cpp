@@ -271,9 +271,8 @@ const model::FieldInfo* CxGAddrUtil::FindField(int key)
 
 bool CxGAddrUtil::Load()
 {
-    Clear();
     VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Start loading Google Contacts.");
-    bool loaded = RunHelper(HelperMode::Load);
+    bool loaded = RunLoad();
     if (loaded) {
         const std::string path = FilePath(Files().Data);
         VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "Start loading Google Contacts from temperary file: %s", path.c_str());

@@ -75,9 +75,8 @@ void CxGDateUtil::Clear()
 
 bool CxGDateUtil::Load()
 {
-    Clear();
     VL_LOG(diagnostics::CxDebugUtil::kInfo, kLogUnit, "%s", "Start loading Google Calendar.");
-    if (!RunHelper(HelperMode::Load) || !LoadEvents()) {
+    if (!RunLoad() || !LoadEvents()) {
         VL_LOG(diagnostics::CxDebugUtil::kError, kLogUnit, "%s", "Failed to load Calendar events information from file.");
         return false;
     }

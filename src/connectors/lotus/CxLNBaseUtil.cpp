@@ -36,7 +36,7 @@ void CxLNBaseUtil::AddDatabaseParam(ParamParser& params) const
     params.SetParam(kLNParamDatabase, ParamParser::kText, DatabaseName.view());
 }
 
-bool CxLNBaseUtil::RunLoadHelper()
+void CxLNBaseUtil::StartLoad()
 {
     // The helper runs where Lotus Notes is installed; a computer without it (every Linux
     // computer) has no such folder, and the helper then runs in our program folder.
@@ -44,7 +44,7 @@ bool CxLNBaseUtil::RunLoadHelper()
     platform::GetNotesProgramFolder(platform::Registry::FromEnvironment(), notesFolder);
     VL_LOG(diagnostics::CxDebugUtil::kInfo, kUnit, "Get Lotus Notes Path: %s", notesFolder.c_str());
     Runner().SetHelperDirectory(notesFolder);
-    return RunHelper(HelperMode::Load);
+    HelperConnector::StartLoad();
 }
 
 }  // namespace velmora::connectors

@@ -44,9 +44,9 @@ protected:
     // The database parameter: 1008 with DatabaseName, the contacts connector 1009 instead.
     virtual void AddDatabaseParam(ParamParser& params) const;
 
-    // Runs the helper in load mode, in the Lotus Notes program folder of the registry (logged);
-    // without one, in our program folder.
-    bool RunLoadHelper();
+    // The helper runs in the Lotus Notes program folder of the registry (logged); without one,
+    // in our program folder.
+    void StartLoad() override;
 
     static constexpr const char* kUnit = "CxLNCommon";
 };
@@ -74,10 +74,9 @@ protected:
     bool LoadRecords(const LNLoadTexts& texts, Convert convert)
     {
         using diagnostics::CxDebugUtil;
-        Clear();
         if (texts.Start != nullptr)
             VL_LOG(CxDebugUtil::kInfo, kUnit, "%s", texts.Start);
-        bool loaded = RunLoadHelper();
+        bool loaded = RunLoad();
         if (loaded) {
             const std::string path = FilePath(Files().Data);
             if (texts.FromFile != nullptr)
