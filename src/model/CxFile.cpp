@@ -32,11 +32,17 @@ bool CxFile::Open(const std::string& path, const char* mode)
         return false;
     Close();
     mFile = platform::OpenPrivateFile(path, mode);
+    if (mFile == nullptr)
+        return false;
     // Data files of a large address book run to hundreds of megabytes: large blocks keep the
-    // system calls few.
-    if (mFile != nullptr)
+    // system calls few. Reading goes through this file's own buffer instead of the stream's.
+    if (mode[0] == 'r') {
+        std::setvbuf(mFile, nullptr, _IONBF, 0);
+        mReadBuffer = std::make_unique<char[]>(kBufferSize);
+    } else {
         std::setvbuf(mFile, nullptr, _IOFBF, kBufferSize);
-    return mFile != nullptr;
+    }
+    return true;
 }
 
 void CxFile::Close()
@@ -44,6 +50,8 @@ void CxFile::Close()
     if (mFile != nullptr)
         std::fclose(mFile);
     mFile = nullptr;
+    mReadBuffer.reset();
+    mReadNext = mReadEnd = nullptr;
 }
 
 bool CxFile::Flush()
@@ -54,9 +62,27 @@ bool CxFile::Flush()
 // An empty text may have no buffer at all: zero bytes never reach the C library. A CxFile
 // belongs to one thread, so the stream is used without its lock (a record file is read and
 // written a few bytes at a time, and the lock cost more than the copying).
-bool CxFile::ReadBytes(void* buffer, std::size_t size)
+bool CxFile::ReadBytesFromFile(void* buffer, std::size_t size)
 {
-    return mFile != nullptr && (size == 0 || ::fread_unlocked(buffer, 1, size, mFile) == size);
+    if (mFile == nullptr || mReadBuffer == nullptr)
+        return false;
+    auto* out = static_cast<char*>(buffer);
+    for (;;) {
+        const auto buffered = static_cast<std::size_t>(mReadEnd - mReadNext);
+        const std::size_t take = std::min(buffered, size);
+        if (take > 0)
+            std::memcpy(out, mReadNext, take);
+        mReadNext += take;
+        out += take;
+        size -= take;
+        if (size == 0)
+            return true;
+        const std::size_t got = ::fread_unlocked(mReadBuffer.get(), 1, kBufferSize, mFile);
+        if (got == 0)
+            return false;
+        mReadNext = mReadBuffer.get();
+        mReadEnd = mReadNext + got;
+    }
 }
 
 bool CxFile::WriteBytes(const void* buffer, std::size_t size)
@@ -94,7 +120,15 @@ bool CxFile::ReadFlag(bool& value)
 
 bool CxFile::ReadString(std::string& value, std::size_t maxLength, std::int32_t* storedLength)
 {
-    value.clear();
+    std::string_view text;
+    const bool read = ReadStringView(text, maxLength, storedLength);
+    value.assign(text);
+    return read;
+}
+
+bool CxFile::ReadStringView(std::string_view& value, std::size_t maxLength, std::int32_t* storedLength)
+{
+    value = {};
     std::int32_t length = 0;
     if (!ReadInt32(length))
         return false;
@@ -104,9 +138,17 @@ bool CxFile::ReadString(std::string& value, std::size_t maxLength, std::int32_t*
         return true;
     const auto total = static_cast<std::size_t>(length);
     const std::size_t kept = std::min(total, maxLength);
-    value.resize(kept);
-    if (!ReadBytes(value.data(), kept))
+    // A whole string in the buffer is viewed where it lies; one cut short is copied out first,
+    // since skipping its rest may refill the buffer.
+    if (kept == total && total <= static_cast<std::size_t>(mReadEnd - mReadNext)) {
+        value = {mReadNext, total};
+        mReadNext += total;
+        return true;
+    }
+    mScratch.resize(kept);
+    if (!ReadBytes(mScratch.data(), kept))
         return false;
+    value = mScratch;
     // The rest is read and dropped rather than skipped with a seek, which would not notice
     // a length that runs past the end of the file.
     std::array<char, 4096> discard{};

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -39,8 +41,9 @@ public:
     template <std::size_t N>
     bool ReadString(Text<N>& value, std::int32_t* storedLength = nullptr)
     {
-        const bool read = ReadString(mScratch, Text<N>::MaxLength, storedLength);
-        value = mScratch;
+        std::string_view text;
+        const bool read = ReadStringView(text, Text<N>::MaxLength, storedLength);
+        value = text;
         return read;
     }
 
@@ -56,11 +59,27 @@ public:
     static std::int64_t FileSize(const std::string& path);
 
 private:
-    bool ReadBytes(void* buffer, std::size_t size);
+    // A file opened for reading is read through a buffer of its own: a record file is read a
+    // few bytes at a time, and most reads are then a copy out of that buffer.
+    bool ReadBytes(void* buffer, std::size_t size)
+    {
+        if (size > static_cast<std::size_t>(mReadEnd - mReadNext))
+            return ReadBytesFromFile(buffer, size);
+        if (size > 0)
+            std::memcpy(buffer, mReadNext, size);
+        mReadNext += size;
+        return true;
+    }
+    bool ReadBytesFromFile(void* buffer, std::size_t size);
+    // Like ReadString; the view is valid until the next read.
+    bool ReadStringView(std::string_view& value, std::size_t maxLength, std::int32_t* storedLength);
     bool WriteBytes(const void* buffer, std::size_t size);
 
     std::FILE* mFile = nullptr;
-    std::string mScratch;  // reused by every text read, so that reading one allocates nothing
+    std::unique_ptr<char[]> mReadBuffer;
+    const char* mReadNext = nullptr;  // the unread part of the buffer
+    const char* mReadEnd = nullptr;
+    std::string mScratch;  // a text longer than the buffer holds, reused so that reading allocates little
 };
 
 }  // namespace velmora::model

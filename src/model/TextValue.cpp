@@ -7,11 +7,9 @@
 
 namespace velmora::model {
 
-void TextValue::Release() noexcept
+void TextValue::FreeBlock() noexcept
 {
-    if (!IsInline())
-        std::free(const_cast<char*>(HeapPointer()));
-    mBytes.fill(0);
+    std::free(const_cast<char*>(HeapPointer()));
 }
 
 void TextValue::Store(std::string_view value, std::size_t maxLength)
@@ -48,11 +46,6 @@ TextValue::TextValue(const TextValue& other)
     Store(text, text.size());
 }
 
-TextValue::TextValue(TextValue&& other) noexcept : mBytes(other.mBytes)
-{
-    other.mBytes.fill(0);
-}
-
 TextValue& TextValue::operator=(const TextValue& other)
 {
     if (this != &other) {
@@ -60,21 +53,6 @@ TextValue& TextValue::operator=(const TextValue& other)
         Store(text, text.size());
     }
     return *this;
-}
-
-TextValue& TextValue::operator=(TextValue&& other) noexcept
-{
-    if (this != &other) {
-        Release();
-        mBytes = other.mBytes;
-        other.mBytes.fill(0);
-    }
-    return *this;
-}
-
-TextValue::~TextValue()
-{
-    Release();
 }
 
 }  // namespace velmora::model

@@ -19,10 +19,19 @@ class TextValue {
 public:
     TextValue() noexcept = default;
     TextValue(const TextValue& other);
-    TextValue(TextValue&& other) noexcept;
+    TextValue(TextValue&& other) noexcept : mBytes(other.mBytes) { other.mBytes.fill(0); }
     TextValue& operator=(const TextValue& other);
-    TextValue& operator=(TextValue&& other) noexcept;
-    ~TextValue();
+    TextValue& operator=(TextValue&& other) noexcept
+    {
+        if (this != &other) {
+            Release();
+            mBytes = other.mBytes;
+            other.mBytes.fill(0);
+        }
+        return *this;
+    }
+    // Inline, because a record holds a hundred texts and most of them have no block to free.
+    ~TextValue() { Release(); }
 
     // Always NUL-terminated; "" when empty. Valid until the text changes or is destroyed.
     const char* c_str() const noexcept
@@ -75,7 +84,13 @@ private:
         std::memcpy(&pointer, mBytes.data(), sizeof pointer);
         return pointer;
     }
-    void Release() noexcept;
+    void Release() noexcept
+    {
+        if (!IsInline() && Word() != 0)
+            FreeBlock();
+        mBytes.fill(0);
+    }
+    void FreeBlock() noexcept;
 
     alignas(std::uint64_t) std::array<unsigned char, 8> mBytes{};
 };
