@@ -95,9 +95,10 @@ struct Binder {
     {
         const std::string_view text = value.view();
         if (platform::IsAscii(text)) {
-            // A null pointer would bind SQL NULL: the empty text is "".
+            // A null pointer would bind SQL NULL: the empty text is "". The record outlives the
+            // statement's step, so the text is not copied.
             sqlite3_bind_text(statement, index++, text.empty() ? "" : text.data(), static_cast<int>(text.size()),
-                              SQLITE_TRANSIENT);
+                              SQLITE_STATIC);
             return;
         }
         const std::string utf8 = platform::AnsiToUtf8(text);
@@ -173,14 +174,38 @@ std::string UpdateSql()
     return sql + " WHERE RecordId = ?1";
 }
 
-// Runs an insert or update statement for one record; false with `error` on failure.
+std::string RowImage(sqlite3_stmt* row);
+
+// The columns of the row an insert or update wrote, in layout order, as its answer, with the
+// types a query of the row gives: SQLite keeps a whole-number REAL as an integer in the row, and
+// only a query turns it back.
 template <class Raw>
-bool Step(sqlite3* db, const Statement& statement, const Raw& record, std::string& error)
+std::string ReturningSql()
+{
+    std::string columns;
+    for (const auto& [name, type] : ColumnsOf<Raw>()) {
+        columns += columns.empty() ? "" : ", ";
+        columns += std::string_view(type).starts_with("REAL") ? "CAST(" + name + " AS REAL)" : name;
+    }
+    return " RETURNING " + columns;
+}
+
+// Runs an insert or update statement for one record; false with `error` on failure. Of a
+// statement with a RETURNING clause, `written` receives the image of the row written.
+template <class Raw>
+bool Step(sqlite3* db, const Statement& statement, const Raw& record, std::string& error,
+          std::optional<std::string>* written = nullptr)
 {
     sqlite3_reset(statement.get());
     Binder binder{statement.get()};
     VisitFields(record, binder);
-    if (sqlite3_step(statement.get()) != SQLITE_DONE) {
+    int step = sqlite3_step(statement.get());
+    if (step == SQLITE_ROW) {
+        if (written != nullptr)
+            *written = RowImage(statement.get());
+        step = sqlite3_step(statement.get());
+    }
+    if (step != SQLITE_DONE) {
         error = sqlite3_errmsg(db);
         return false;
     }
@@ -630,13 +655,18 @@ template <class Raw>
 bool ActStore::Write(const std::vector<Raw>& records, std::string& error, const Progress& progress,
                      const std::string* migration)
 {
+    // A large submission's pages stay in memory until the commit instead of being spilled to
+    // the file, and written again, whenever the default cache of 2 MB fills.
+    if (!Execute("PRAGMA cache_size = -65536", error))
+        return false;
     if (!Execute("BEGIN IMMEDIATE", error)) {
         if (error.find("database is locked") != std::string::npos)
             error = kInUse;
         return false;
     }
-    Statement insert(mDb, InsertSql<Raw>());
-    Statement update(mDb, UpdateSql<Raw>());
+    // The journal keeps each row as written: the statements answer with it.
+    Statement insert(mDb, InsertSql<Raw>() + ReturningSql<Raw>());
+    Statement update(mDb, UpdateSql<Raw>() + ReturningSql<Raw>());
     Statement select(mDb, SelectSql<Raw>());
     Statement submission(mDb, "INSERT INTO submissions (Migration, Time, Kind) VALUES (?1, ?2, ?3)");
     Statement journal(mDb, "INSERT INTO journal (Submission, RecordId, Operation, Before, After) VALUES (?1, ?2, ?3, ?4, ?5)");
@@ -663,18 +693,18 @@ bool ActStore::Write(const std::vector<Raw>& records, std::string& error, const 
         if (record.State != 2)
             continue;
         bool applied = false;
-        std::optional<std::string> before;
+        std::optional<std::string> before, after;
         std::string recordId;
         if (record.Operation == 1) {
             Raw added = record;
             added.RecordId = NewRecordId();
             CompleteNew(added);
             recordId = added.RecordId.view();
-            applied = Step(mDb, insert, added, error);
+            applied = Step(mDb, insert, added, error, &after);
         } else if (record.Operation == 2) {
             recordId = record.RecordId.view();
             before = ImageOf(select.get(), recordId);
-            applied = before && Step(mDb, update, record, error);
+            applied = before && Step(mDb, update, record, error, &after);
             if (!before) {
                 error = std::string("There is no record with the ID \"") + record.RecordId.c_str() + "\" among the " +
                         StoreKind<Raw>::Noun + ".";
@@ -683,17 +713,17 @@ bool ActStore::Write(const std::vector<Raw>& records, std::string& error, const 
             error = "Record " + std::to_string(done) + " asks for the unknown operation " + std::to_string(record.Operation) + ".";
         }
         if (applied && migration != nullptr) {
-            const std::optional<std::string> after = ImageOf(select.get(), recordId);
             sqlite3_reset(journal.get());
             sqlite3_bind_int64(journal.get(), 1, seq);
-            sqlite3_bind_text(journal.get(), 2, recordId.data(), static_cast<int>(recordId.size()), SQLITE_TRANSIENT);
+            // The texts outlive the step: none is copied.
+            sqlite3_bind_text(journal.get(), 2, recordId.data(), static_cast<int>(recordId.size()), SQLITE_STATIC);
             sqlite3_bind_int(journal.get(), 3, record.Operation);
             if (before)
-                sqlite3_bind_blob(journal.get(), 4, before->data(), static_cast<int>(before->size()), SQLITE_TRANSIENT);
+                sqlite3_bind_blob(journal.get(), 4, before->data(), static_cast<int>(before->size()), SQLITE_STATIC);
             else
                 sqlite3_bind_null(journal.get(), 4);
             sqlite3_bind_blob(journal.get(), 5, after ? after->data() : "", after ? static_cast<int>(after->size()) : 0,
-                              SQLITE_TRANSIENT);
+                              SQLITE_STATIC);
             applied = after && sqlite3_step(journal.get()) == SQLITE_DONE;
             if (!applied)
                 error = LastError();
