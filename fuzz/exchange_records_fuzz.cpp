@@ -4,6 +4,7 @@
 #include "TempInputFile.h"
 
 #include "connectors/act/ActConversions.h"
+#include "connectors/exchange/PackedRecords.h"
 #include "connectors/exchange/RecordFile.h"
 #include "connectors/google/CxGAddrUtil.h"
 #include "connectors/google/CxGDateUtil.h"
@@ -15,8 +16,6 @@
 #include "model/CommNoteMgr.h"
 #include "model/CommTaskMgr.h"
 
-#include <deque>
-
 using namespace velmora;
 using namespace velmora::connectors;
 
@@ -26,7 +25,7 @@ template <class Rec, class Manager, class Convert>
 void ReadInto(const std::string& path, Convert convert)
 {
     Manager manager;
-    std::deque<Rec> kept;
+    PackedRecords<Rec> kept;
     ReadDataFileInto<Rec>(path, manager, kept, [](std::int32_t) {}, convert);
     manager.CompareWith(&manager);
 }

@@ -35,7 +35,7 @@ std::string ShownName(const model::TextValue& display, std::initializer_list<con
 // Lotus Notes rows show the values of the Lotus Notes record itself.
 std::vector<std::string> PreviewColumns(const model::CommAddrRec& r)
 {
-    if (const auto* ln = r.SourceData.As<connectors::LNContactRec>())
+    if (const auto ln = r.SourceData.Get<connectors::LNContactRec>())
         return {ShownName(ln->DisplayName, {&ln->FirstName, &ln->MiddleName, &ln->LastName}, ln->CompanyName),
                 Str(ln->BusinessEmail), Str(ln->PrimaryPhone), Str(ln->CompanyName), Str(ln->JobTitle)};
     return {ShownName(r.DisplayName, {&r.FirstName, &r.MiddleName, &r.LastName}, r.Company), Str(r.Email),
@@ -44,7 +44,7 @@ std::vector<std::string> PreviewColumns(const model::CommAddrRec& r)
 
 std::vector<std::string> PreviewColumns(const model::CommDateRec& r)
 {
-    if (const auto* ln = r.SourceData.As<connectors::LNEventRec>())
+    if (const auto ln = r.SourceData.Get<connectors::LNEventRec>())
         return {Str(ln->Subject), model::FormatTimeOrNA(ln->Start), model::FormatTimeOrNA(ln->End), "No", Str(ln->Location)};
     return {std::string(r.Subject.view()), model::CxDateTime(r.Start).FormatTime(), model::CxDateTime(r.End).FormatTime(),
             r.AllDay != 0 ? "Yes" : "No", std::string(r.Location.view())};
@@ -52,7 +52,7 @@ std::vector<std::string> PreviewColumns(const model::CommDateRec& r)
 
 std::vector<std::string> PreviewColumns(const model::CommTaskRec& r)
 {
-    if (const auto* ln = r.SourceData.As<connectors::LNTodoRec>()) {
+    if (const auto ln = r.SourceData.Get<connectors::LNTodoRec>()) {
         const char* priority = ln->Priority == 0 ? "High" : ln->Priority == 2 ? "Low" : "Normal";
         return {Str(ln->Subject), priority, model::FormatDateOrNA(ln->Due), Str(ln->Body)};
     }

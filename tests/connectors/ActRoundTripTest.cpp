@@ -93,7 +93,8 @@ TEST_F(ActRoundTrip, LoadMergeAppendSubmitAndLoadAgain)
     const CommAddrRec& ann = *connector.GetManager().At(0);
     EXPECT_EQ(ann.WorkPhone, "555-0100x12");
     EXPECT_EQ(ann.SourceType, RecordSource::Act);
-    EXPECT_EQ(ann.SourceData.As<ActContactRec>(), &connector.RawAt(0));
+    ASSERT_TRUE(ann.SourceData.Get<ActContactRec>());
+    EXPECT_EQ(ann.SourceData.Get<ActContactRec>()->RecordId, connector.RawAt(0).RecordId);
     EXPECT_EQ(velmora::platform::ReadStatusLine(work.Path() + "ACTAddrStatus.dat"), "Reading contacts 2 of 2");
 
     const CommAddrRec bobSame = *connector.GetManager().At(1);  // as a source would hand it back

@@ -204,7 +204,8 @@ TEST(GoogleEventConversion, EventFilesLoadAndDamagedOnesFail)
     ASSERT_EQ(connector.Manager().Count(), 2u);
     EXPECT_EQ(connector.Manager().At(0)->Recurrence.Kind, 2);
     EXPECT_EQ(connector.Manager().At(0)->Recurrence.Weekdays, 4);
-    EXPECT_EQ(connector.Manager().At(0)->SourceData.As<GEventRec>(), &connector.RawAt(0));
+    ASSERT_TRUE(connector.Manager().At(0)->SourceData.Get<GEventRec>());
+    EXPECT_EQ(connector.Manager().At(0)->SourceData.Get<GEventRec>()->Title, connector.RawAt(0).Title);
 
     ASSERT_EQ(WriteDataFile(dir.Path() + "none.dat", std::vector<GCalendarRec>{}, [](std::int32_t) {}), DataFileResult::Ok);
     EXPECT_TRUE(connector.LoadCalendars("none.dat"));

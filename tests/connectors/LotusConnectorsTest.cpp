@@ -246,8 +246,8 @@ TEST_F(LotusConnectors, LoadsEveryKindOfExport)
     ASSERT_TRUE(note.Load() && !note.HasError()) << note.GetErrorText();
     ASSERT_EQ(note.Manager().Count(), 2u);
     EXPECT_EQ(note.Manager().At(0)->Text, "Busy day\r\ntwo") << "a form feed inside a body is dropped";
-    const auto* raw = note.Manager().At(0)->SourceData.As<LNNotebookRec>();
-    ASSERT_NE(raw, nullptr);
+    const auto raw = note.Manager().At(0)->SourceData.Get<LNNotebookRec>();
+    ASSERT_TRUE(raw);
     EXPECT_EQ(raw->DiaryDate, MakeDate(2008, 3, 10, 21, 30));
 }
 
@@ -273,7 +273,7 @@ TEST_F(LotusConnectors, NotesCalendarHabits)
     const model::CommDateRec& meeting = *date.Manager().At(0);
     EXPECT_EQ(meeting.Subject, "hjold intyel");
     EXPECT_EQ(meeting.Start.Hour, 19) << "12:00 in the file's own Pacific zone (daylight time)";
-    EXPECT_EQ(meeting.SourceData.As<LNEventRec>()->StartTimeZone, "Pacific");
+    EXPECT_EQ(meeting.SourceData.Get<LNEventRec>()->StartTimeZone, "Pacific");
 }
 
 TEST_F(LotusConnectors, MissingDatabasesAndIdFilesAreClearErrors)

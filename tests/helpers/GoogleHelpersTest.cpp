@@ -305,7 +305,8 @@ TEST_F(GoogleAccountTest, ConnectorsLoadTheAccountThroughTheHelpers)
     EXPECT_FALSE(contacts.HasError());
     ASSERT_EQ(contacts.Manager().Count(), 2u);
     EXPECT_EQ(contacts.Manager().At(0)->Email, "zoe@work.example");
-    EXPECT_EQ(contacts.Manager().At(0)->SourceData.As<GContactRec>(), &contacts.RawAt(0));
+    ASSERT_TRUE(contacts.Manager().At(0)->SourceData.Get<GContactRec>());
+    EXPECT_EQ(contacts.Manager().At(0)->SourceData.Get<GContactRec>()->PrimaryEmail, "zoe@work.example");
 
     CxGDateUtil calendar;
     Prepare(calendar);

@@ -105,17 +105,18 @@ TEST(CommAddrMgr, OwnedSourceBlocksAreCopiedWithTheRecordAndBorrowedOnesShared)
     record.SourceData.Own(Raw{"owned"});
     CommAddrRec* stored = manager.Add(&record);
     ASSERT_NE(stored, nullptr);
-    ASSERT_NE(stored->SourceData.As<Raw>(), nullptr);
-    EXPECT_NE(stored->SourceData.As<Raw>(), record.SourceData.As<Raw>());
-    EXPECT_EQ(stored->SourceData.As<Raw>()->name, "owned");
+    ASSERT_TRUE(stored->SourceData.Get<Raw>());
+    EXPECT_NE(stored->SourceData.Data(), record.SourceData.Data());
+    EXPECT_EQ(stored->SourceData.Get<Raw>()->name, "owned");
     EXPECT_EQ(stored->SourceData.Size(), sizeof(Raw));
-    EXPECT_EQ(stored->SourceData.As<int>(), nullptr);
+    EXPECT_FALSE(stored->SourceData.Get<int>());
 
     // Re-pointing the stored copy at a block owned elsewhere frees its own copy first.
     stored->SourceData.PointAt(&borrowed);
     EXPECT_EQ(stored->SourceData.Size(), 0u);
     const CommAddrRec* again = manager.Add(stored);
-    EXPECT_EQ(again->SourceData.As<Raw>(), &borrowed);
+    EXPECT_EQ(again->SourceData.Data(), &borrowed);
+    EXPECT_EQ(again->SourceData.Get<Raw>()->name, "kept by the connector");
     manager.Clear();
     EXPECT_EQ(manager.Count(), 0u);
     EXPECT_EQ(borrowed.name, "kept by the connector");

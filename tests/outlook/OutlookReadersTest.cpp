@@ -148,7 +148,7 @@ TEST_F(OutlookReaders, ContactsKeepTheirValuesAndUserDefinedFields)
     ASSERT_TRUE(reader.Load());
     ASSERT_EQ(reader.Manager().Count(), 2u);
     const model::CommAddrRec& c = *reader.Manager().At(0);
-    const OlAddrRec& raw = *c.SourceData.As<OlAddrRec>();
+    const OlAddrRec raw = *c.SourceData.Get<OlAddrRec>();
     EXPECT_EQ(raw.FirstName.size(), 40u);
     EXPECT_EQ(c.FirstName.size(), 31u);
     EXPECT_EQ(raw.Body.size(), 2047u);
@@ -302,7 +302,7 @@ TEST_F(OutlookReaders, NotesKeepThirtyCharactersOfTheEntryIdentifier)
     EXPECT_EQ(reader.Manager().At(0)->IdText, reader.Manager().At(1)->IdText);
     EXPECT_EQ(reader.Manager().At(0)->IdText.size(), 30u);
     EXPECT_EQ(reader.Manager().At(0)->Color, 3);
-    EXPECT_EQ(reader.Manager().At(0)->SourceData.As<OlNoteRec>()->Saved, 1);
+    EXPECT_EQ(reader.Manager().At(0)->SourceData.Get<OlNoteRec>()->Saved, 1);
 }
 
 }  // namespace

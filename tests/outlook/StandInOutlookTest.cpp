@@ -65,8 +65,8 @@ TEST_F(StandIn, ReadsTheOutlookFixture)
     EXPECT_EQ(linus.Company, "Intellekt");
     EXPECT_EQ(linus.Title, "Director of Leisure");
     EXPECT_EQ(linus.Email, "linus@intellekt.fyi");
-    EXPECT_EQ(linus.SourceData.As<OlAddrRec>()->FolderName, "Contacts");
-    EXPECT_EQ(linus.SourceData.As<OlAddrRec>()->EntryID.size(), 48u) << "24 bytes as hex";
+    EXPECT_EQ(linus.SourceData.Get<OlAddrRec>()->FolderName, "Contacts");
+    EXPECT_EQ(linus.SourceData.Get<OlAddrRec>()->EntryID.size(), 48u) << "24 bytes as hex";
 
     ASSERT_EQ(calendar.Manager().Count(), 1u);
     const model::CommDateRec& christmas = *calendar.Manager().At(0);
@@ -99,7 +99,7 @@ TEST_F(StandIn, ATasksDueDateIsTheSameDayInEveryTimeZone)
         ConfigureStandInOutlook(file);
         OlTaskUtil tasks;
         ASSERT_TRUE(tasks.Load());
-        const model::SystemTime due = model::SystemTimeOf(tasks.Manager().At(0)->SourceData.As<OlTaskRec>()->DueDate);
+        const model::SystemTime due = model::SystemTimeOf(tasks.Manager().At(0)->SourceData.Get<OlTaskRec>()->DueDate);
         EXPECT_EQ(due.Year * 10000 + due.Month * 100 + due.Day, 20251225) << zone;
     }
 }
@@ -185,7 +185,7 @@ TEST_F(StandIn, ReadersGetWhatOurWriterStored)
     OlTaskUtil tasks;
     OlNoteUtil notes;
     ASSERT_TRUE(contacts.Load() && calendar.Load() && tasks.Load() && notes.Load()) << Log();
-    const OlAddrRec& c = *contacts.Manager().At(0)->SourceData.As<OlAddrRec>();
+    const OlAddrRec c = *contacts.Manager().At(0)->SourceData.Get<OlAddrRec>();
     EXPECT_EQ(c.Body.size(), 2047u);
     EXPECT_EQ(c.Gender, 2);
     EXPECT_EQ(c.UserNames[0], "Field B");
@@ -200,7 +200,7 @@ TEST_F(StandIn, ReadersGetWhatOurWriterStored)
     EXPECT_EQ(call.Recurrence, (model::RecurrenceRule{.Kind = 2, .HasEnd = 1, .EndDate = model::SystemTimeOf(MakeDate(4500, 12, 31)),
                                                       .Interval = 2, .Weekdays = 2 | 8}))
         << "no end, as Outlook reports it";
-    const OlDateRec& shown = *call.SourceData.As<OlDateRec>();  // what the detail view shows
+    const OlDateRec shown = *call.SourceData.Get<OlDateRec>();  // what the detail view shows
     EXPECT_EQ(shown.Sensitivity, 2);
     EXPECT_EQ(shown.ResponseStatus, 3);
     EXPECT_EQ(shown.ResponseRequested, 1);
@@ -211,7 +211,7 @@ TEST_F(StandIn, ReadersGetWhatOurWriterStored)
     EXPECT_TRUE(Logged("The recurrence pattern of a recurring item cannot be read"));
 
     EXPECT_EQ(tasks.Manager().At(0)->TaskStatus, 4);
-    EXPECT_EQ(tasks.Manager().At(0)->SourceData.As<OlTaskRec>()->PercentComplete, 25);
+    EXPECT_EQ(tasks.Manager().At(0)->SourceData.Get<OlTaskRec>()->PercentComplete, 25);
     EXPECT_EQ(notes.Manager().At(0)->Text, "text only");
     EXPECT_EQ(notes.Manager().At(0)->Subject, "");
     EXPECT_EQ(notes.Manager().At(0)->Color, 1);

@@ -143,9 +143,9 @@ TEST_F(FrontEnds, DeletedAndArchivedRecordsAreLeftOut)
     EXPECT_EQ(info.GetCommonMgr().At(1)->Subject.view(), "todo 3");
     EXPECT_EQ(info.GetCommonMgr().At(1)->Status, 0x101);
     EXPECT_EQ(info.At(1)->Common, info.GetCommonMgr().At(1));
-    const auto* source = info.GetCommonMgr().At(1)->SourceData.As<PmTodoSourceRec>();
-    ASSERT_NE(source, nullptr);
-    EXPECT_EQ(source, info.At(1));
+    const auto source = info.GetCommonMgr().At(1)->SourceData.Get<PmTodoSourceRec>();
+    ASSERT_TRUE(source);
+    EXPECT_EQ(info.GetCommonMgr().At(1)->SourceData.Data(), info.At(1));
     EXPECT_EQ(std::get<const PmTodoExRec*>(source->Record)->Description.view(), "todo 3");
 
     info.Reset();

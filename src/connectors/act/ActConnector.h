@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActConversions.h"
+#include "connectors/exchange/PackedRecords.h"
 #include "connectors/exchange/RecordFile.h"
 #include "ActRecords.h"
 #include "CxACTBaseUtil.h"
@@ -57,6 +58,7 @@ public:
     {
         mManager.Clear();
         mRecords.clear();
+        mChanged.clear();
     }
 
     // Writes the collection and runs the helper in submit mode, when anything changed. After a
@@ -73,8 +75,12 @@ public:
             return false;
         }
         if (RunHelper(HelperMode::Submit) && !HasError()) {
-            for (Raw& raw : mRecords)
+            for (const std::uint32_t position : mChanged) {
+                Raw raw = mRecords[position];
                 raw.State = 0;
+                mRecords.Replace(position, raw);
+            }
+            mChanged.clear();
             Dirty = false;
         }
         return true;
@@ -106,8 +112,10 @@ public:
         if (stored == nullptr)
             return false;
         stored->SourceType = model::RecordSource::Act;
-        mRecords.push_back(std::move(raw));
-        stored->SourceData.PointAt(&mRecords.back());
+        const auto position = static_cast<std::uint32_t>(mRecords.size());
+        mRecords.push_back(raw);
+        stored->SourceData.PointAt(mRecords, position);
+        mChanged.push_back(position);
         Dirty = true;
         return !flush || Submit();
     }
@@ -116,11 +124,14 @@ public:
     {
         if (position >= mRecords.size())
             return false;
-        Raw& raw = mRecords[position];
+        Raw raw = mRecords[position];
         FromCommon(record, raw);
         // A record added in this run and not submitted yet is still to be added.
         raw.Operation = raw.State == 2 && raw.Operation == 1 ? 1 : 2;
+        if (raw.State != 2)
+            mChanged.push_back(static_cast<std::uint32_t>(position));
         raw.State = 2;
+        mRecords.Replace(position, raw);
         Dirty = true;
         mManager.UpdateAt(&record, position);
         return !flush || Submit();
@@ -128,7 +139,7 @@ public:
 
     Manager& GetManager() { return mManager; }
     std::size_t Count() const { return mRecords.size(); }
-    const Raw& RawAt(std::size_t position) const { return mRecords.at(position); }
+    Raw RawAt(std::size_t position) const { return mRecords.at(position); }
 
 protected:
     ActConnector() : CxACTBaseUtil(Kind::kHelper, Kind::Files()) {}
@@ -171,11 +182,18 @@ private:
     {
         const std::string path = FilePath(Files().Data);
         Say(kInfo, Kind::kTexts.writeStart, path.c_str());
-        // The helper applies only what this run added or changed (state 2); the rest of a large
-        // database need not cross to it and back.
-        const DataFileResult result = connectors::WriteDataFile(
-            path, mRecords, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.writeCount, count); },
-            [](const Raw& raw) { return raw.State == 2; });
+        // The helper applies only what this run added or changed (state 2), in the records'
+        // order; the rest of a large database need not cross to it and back.
+        std::sort(mChanged.begin(), mChanged.end());
+        const auto count = static_cast<std::int32_t>(mChanged.size());
+        DataFileWriter writer;
+        DataFileResult result = writer.Open(path, count);
+        if (result == DataFileResult::Ok) {
+            Say(kInfo, Kind::kTexts.writeCount, count);
+            for (const std::uint32_t position : mChanged)
+                writer.Write(mRecords[position]);
+            result = writer.Commit();
+        }
         if (result == DataFileResult::CannotOpen)
             Say(kError, Kind::kTexts.writeOpenFail, path.c_str());
         if (result != DataFileResult::Ok) {
@@ -187,7 +205,8 @@ private:
     }
 
     Manager mManager;
-    std::deque<Raw> mRecords;  // a deque keeps each record where it is as records are appended
+    PackedRecords<Raw> mRecords;
+    std::vector<std::uint32_t> mChanged;  // positions of the records marked changed (state 2)
 };
 
 }  // namespace velmora::connectors

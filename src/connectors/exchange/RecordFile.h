@@ -109,8 +109,8 @@ DataFileResult ReadDataFile(const std::string& path, OnCount onCount, OnRecord o
 
 // Reads a data file into a manager: each record converted by `convert(raw)` (which may adjust
 // the raw record first) is stored in the manager, and the raw record kept at the end of `kept`
-// (a deque, so that it stays where it is) and attached to the stored record as its source data.
-// The caller clears both when the result is not Ok.
+// (a PackedRecords list) and attached to the stored record as its source data. The caller
+// clears both when the result is not Ok.
 template <class Rec, class Manager, class Kept, class OnCount, class Convert>
 DataFileResult ReadDataFileInto(const std::string& path, Manager& manager, Kept& kept, OnCount onCount, Convert convert)
 {
@@ -118,8 +118,8 @@ DataFileResult ReadDataFileInto(const std::string& path, Manager& manager, Kept&
         auto* stored = manager.Add(convert(raw));
         if (stored == nullptr)
             return false;
-        kept.push_back(std::move(raw));
-        stored->SourceData.PointAt(&kept.back());
+        kept.push_back(raw);
+        stored->SourceData.PointAt(kept, static_cast<std::uint32_t>(kept.size() - 1));
         return true;
     });
 }
@@ -173,28 +173,18 @@ private:
     bool mWritten = false;
 };
 
-// Writes the records `keep(record)` accepts as one data file. onCount(count) is called once the
-// file is open.
-template <class Records, class OnCount, class Keep>
-DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount, Keep keep)
+// Writes the records as one data file. onCount(count) is called once the file is open.
+template <class Records, class OnCount>
+DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount)
 {
-    const auto count = static_cast<std::int32_t>(std::count_if(records.begin(), records.end(), keep));
+    const auto count = static_cast<std::int32_t>(std::size(records));
     DataFileWriter writer;
     if (const DataFileResult opened = writer.Open(path, count); opened != DataFileResult::Ok)
         return opened;
     onCount(count);
-    for (const auto& record : records) {
-        if (keep(record))
-            writer.Write(record);
-    }
+    for (const auto& record : records)
+        writer.Write(record);
     return writer.Commit();
-}
-
-// Every record.
-template <class Records, class OnCount>
-DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount)
-{
-    return WriteDataFile(path, records, onCount, [](const auto&) { return true; });
 }
 
 }  // namespace velmora::connectors

@@ -3,6 +3,8 @@
 #include "CxGAppBaseUtil.h"
 #include "GoogleRecords.h"
 
+#include "connectors/exchange/PackedRecords.h"
+
 #include "model/CommAddrMgr.h"
 #include "model/FieldTable.h"
 
@@ -39,7 +41,7 @@ public:
 
     model::CommAddrMgr& Manager() { return mManager; }
     std::size_t Count() const { return mRecords.size(); }
-    const GContactRec& RawAt(std::size_t position) const { return mRecords.at(position); }
+    GContactRec RawAt(std::size_t position) const { return mRecords.at(position); }
 
     // Slot 0-9 of the custom-field mapping; false for a slot above 9. The slots belong to this
     // connector and start at 0.
@@ -51,7 +53,7 @@ public:
     static const model::FieldInfo* FindField(int key);
 
 private:
-    std::deque<GContactRec> mRecords;
+    PackedRecords<GContactRec> mRecords;
     model::CommAddrMgr mManager;
     model::MappedFieldKeys mMapped;
 };

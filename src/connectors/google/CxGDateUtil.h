@@ -3,6 +3,8 @@
 #include "CxGAppBaseUtil.h"
 #include "GoogleRecords.h"
 
+#include "connectors/exchange/PackedRecords.h"
+
 #include "model/CommDateMgr.h"
 
 #include <deque>
@@ -32,14 +34,14 @@ public:
 
     model::CommDateMgr& Manager() { return mManager; }
     std::size_t Count() const { return mEvents.size(); }
-    const GEventRec& RawAt(std::size_t position) const { return mEvents.at(position); }
+    GEventRec RawAt(std::size_t position) const { return mEvents.at(position); }
     const std::deque<GCalendarRec>& Calendars() const { return mCalendars; }
 
 protected:
     void AddKindParams(ParamParser& params) const override;
 
 private:
-    std::deque<GEventRec> mEvents;
+    PackedRecords<GEventRec> mEvents;
     std::deque<GCalendarRec> mCalendars;
     model::CommDateMgr mManager;
 };

@@ -3,6 +3,7 @@
 #include "LotusExchange.h"
 
 #include "connectors/exchange/HelperConnector.h"
+#include "connectors/exchange/PackedRecords.h"
 #include "connectors/exchange/RecordFile.h"
 #include "diagnostics/CxDebugUtil.h"
 #include "model/TextValue.h"
@@ -106,7 +107,7 @@ protected:
     }
 
 private:
-    std::deque<Raw> mRecords;
+    PackedRecords<Raw> mRecords;
     Mgr mManager;
 };
 

@@ -5,6 +5,7 @@
 #include "model/TextValue.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,7 +47,9 @@ void RemoveTab(RecordDetail& detail, std::string_view caption);
 template <class Raw, class Common>
 RecordDetail Filled(RecordDetail frame, const Common* record, void (*fill)(RecordDetail&, const Raw&))
 {
-    if (const Raw* raw = record != nullptr ? record->SourceData.template As<Raw>() : nullptr)
+    if (record == nullptr)
+        return frame;
+    if (const std::optional<Raw> raw = record->SourceData.template Get<Raw>())
         fill(frame, *raw);
     return frame;
 }
