@@ -26,7 +26,9 @@ constexpr int kRecords = 100'000;
 
 std::size_t HeapInUse()
 {
-    return mallinfo2().uordblks;
+    // Large blocks (the index's arrays) are mapped apart from the heap's arena.
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
 }
 
 template <class F>

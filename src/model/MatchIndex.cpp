@@ -4,11 +4,28 @@
 
 namespace velmora::model {
 
-void MatchIndex::AddPosition(std::vector<std::uint32_t>& positions, std::uint32_t position)
+void MatchIndex::AddPosition(Group& group, Link next, std::uint32_t position)
 {
     // Appending records keeps positions ascending at no cost; only a merged record that
     // changed group lands in the middle.
-    positions.insert(std::upper_bound(positions.begin(), positions.end(), position), position);
+    if (group.count == 0) {
+        group.first = group.last = position;
+        mMembership[position].*next = kNone;
+    } else if (position > group.last) {
+        mMembership[group.last].*next = position;
+        mMembership[position].*next = kNone;
+        group.last = position;
+    } else if (position < group.first) {
+        mMembership[position].*next = group.first;
+        group.first = position;
+    } else {
+        std::uint32_t before = group.first;
+        while (mMembership[before].*next < position)
+            before = mMembership[before].*next;
+        mMembership[position].*next = mMembership[before].*next;
+        mMembership[before].*next = position;
+    }
+    ++group.count;
 }
 
 std::uint32_t MatchIndex::NewGroup(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds,
@@ -29,14 +46,24 @@ std::uint32_t MatchIndex::NewGroup(Buckets& buckets, std::vector<Group>& groups,
     return id;
 }
 
-void MatchIndex::RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds,
+void MatchIndex::RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds, Link next,
                             std::uint32_t id, std::uint32_t position)
 {
-    auto& positions = groups[id].positions;
-    const auto found = std::lower_bound(positions.begin(), positions.end(), position);
-    if (found != positions.end() && *found == position)
-        positions.erase(found);
-    if (!positions.empty())
+    Group& group = groups[id];
+    if (group.first == position) {
+        group.first = mMembership[position].*next;
+    } else {
+        std::uint32_t before = group.first;
+        while (before != kNone && mMembership[before].*next != position)
+            before = mMembership[before].*next;
+        if (before == kNone)
+            return;  // not a member
+        mMembership[before].*next = mMembership[position].*next;
+        if (group.last == position)
+            group.last = before;
+    }
+    mMembership[position].*next = kNone;
+    if (--group.count > 0)
         return;
     // Unlink the empty group from its bucket's chain and keep its slot for reuse.
     std::uint32_t* head = buckets.Find(groups[id].bucket);
@@ -58,8 +85,9 @@ void MatchIndex::RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::v
 void MatchIndex::Remove(std::uint32_t position)
 {
     const Membership member = mMembership[position];
-    RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, member.comparedGroup, position);
-    RemoveFrom(mKeyBuckets, mKeyGroups, mFreeKeyGroups, member.keyGroup, position);
+    RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, &Membership::nextInComparedGroup,
+               member.comparedGroup, position);
+    RemoveFrom(mKeyBuckets, mKeyGroups, mFreeKeyGroups, &Membership::nextInKeyGroup, member.keyGroup, position);
     mMembership[position] = Membership{};
 }
 

@@ -36,18 +36,18 @@ public:
         const auto keyGroup = FindGroup(mKeyBuckets, mKeyGroups, keyHash, sameKey);
         if (!keyGroup)
             return hit;
-        const std::vector<std::uint32_t>& positions = mKeyGroups[*keyGroup].positions;
-        hit.lastKeyMatch = positions.back();
+        const Group& group = mKeyGroups[*keyGroup];
+        hit.lastKeyMatch = group.last;
         // Most keys are held by one record: comparing with it answers without hashing.
-        if (positions.size() == 1) {
-            if (sameCompared(positions.front()))
-                hit.firstIdentical = positions.front();
+        if (group.count == 1) {
+            if (sameCompared(group.first))
+                hit.firstIdentical = group.first;
             return hit;
         }
         const auto comparedGroup =
             FindGroup(mComparedBuckets, mComparedGroups, ComparedBucket(*keyGroup, comparedHash()), sameCompared);
         if (comparedGroup)
-            hit.firstIdentical = mComparedGroups[*comparedGroup].positions.front();
+            hit.firstIdentical = mComparedGroups[*comparedGroup].first;
         return hit;
     }
 
@@ -55,12 +55,12 @@ public:
     template <class SameKey, class SameCompared>
     void Insert(std::uint32_t position, Hashes hashes, SameKey sameKey, SameCompared sameCompared)
     {
+        if (mMembership.size() <= position)
+            mMembership.resize(position + 1);
         auto keyGroup = FindGroup(mKeyBuckets, mKeyGroups, hashes.key, sameKey);
         if (!keyGroup)
             keyGroup = NewGroup(mKeyBuckets, mKeyGroups, mFreeKeyGroups, hashes.key);
-        AddPosition(mKeyGroups[*keyGroup].positions, position);
-        if (mMembership.size() <= position)
-            mMembership.resize(position + 1);
+        AddPosition(mKeyGroups[*keyGroup], &Membership::nextInKeyGroup, position);
         mMembership[position].keyGroup = *keyGroup;
         InsertCompared(position, hashes.compared, sameCompared);
     }
@@ -70,7 +70,8 @@ public:
     template <class SameCompared>
     void Recompare(std::uint32_t position, std::uint64_t comparedHash, SameCompared sameCompared)
     {
-        RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, mMembership[position].comparedGroup, position);
+        RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, &Membership::nextInComparedGroup,
+                   mMembership[position].comparedGroup, position);
         InsertCompared(position, comparedHash, sameCompared);
     }
 
@@ -80,17 +81,25 @@ public:
     void Reserve(std::size_t records);
 
 private:
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+
+    // A group's positions form an ascending chain through the members' Membership entries, so
+    // that a group of one, the usual group, takes no memory of its own beyond these few words.
     struct Group {
-        std::uint64_t bucket = 0;               // the hash map key the group hangs under
-        std::uint32_t nextInBucket = kNone;     // groups whose hashes collide form a chain
-        std::vector<std::uint32_t> positions;   // ascending
+        std::uint64_t bucket = 0;            // the hash map key the group hangs under
+        std::uint32_t nextInBucket = kNone;  // groups whose hashes collide form a chain
+        std::uint32_t first = kNone;         // the lowest position
+        std::uint32_t last = kNone;          // the highest position
+        std::uint32_t count = 0;
     };
     struct Membership {
         std::uint32_t keyGroup = kNone;
         std::uint32_t comparedGroup = kNone;
+        std::uint32_t nextInKeyGroup = kNone;  // the next higher position of each group
+        std::uint32_t nextInComparedGroup = kNone;
     };
+    using Link = std::uint32_t Membership::*;
     using Buckets = HashSlots;  // hash -> first group of its chain
-    static constexpr std::uint32_t kNone = UINT32_MAX;
 
     static std::uint64_t ComparedBucket(std::uint32_t keyGroup, std::uint64_t comparedHash)
     {
@@ -103,7 +112,7 @@ private:
     {
         const std::uint32_t* head = buckets.Find(bucket);
         for (std::uint32_t id = head == nullptr ? kNone : *head; id != kNone; id = groups[id].nextInBucket) {
-            if (same(groups[id].positions.front()))
+            if (same(groups[id].first))
                 return id;
         }
         return std::nullopt;
@@ -116,15 +125,15 @@ private:
         auto group = FindGroup(mComparedBuckets, mComparedGroups, bucket, sameCompared);
         if (!group)
             group = NewGroup(mComparedBuckets, mComparedGroups, mFreeComparedGroups, bucket);
-        AddPosition(mComparedGroups[*group].positions, position);
+        AddPosition(mComparedGroups[*group], &Membership::nextInComparedGroup, position);
         mMembership[position].comparedGroup = *group;
     }
 
-    static void AddPosition(std::vector<std::uint32_t>& positions, std::uint32_t position);
+    void AddPosition(Group& group, Link next, std::uint32_t position);
     static std::uint32_t NewGroup(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds,
                                   std::uint64_t bucket);
-    static void RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds,
-                           std::uint32_t id, std::uint32_t position);
+    void RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::vector<std::uint32_t>& freeIds, Link next,
+                    std::uint32_t id, std::uint32_t position);
 
     Buckets mKeyBuckets;
     Buckets mComparedBuckets;
