@@ -50,6 +50,8 @@ bool Submit(AppContext& app, UiHost& ui, platform::WindowRef owner, CxVLLog& log
         step.Connector->SubmitOne(step.Selection.At(i), false);
     ui.WatchStatusFile(app.DataFolder + step.StatusFile);
     if (step.Connector->Submit() && !step.Connector->HasError()) {
+        // The next data type's submission needs the memory more than this one needs its index.
+        step.Connector->GetManager().ReleaseIndex();
         for (std::size_t i = 0; i < step.Selection.Count(); ++i)
             (log.*step.LogRecord)(step.Selection.At(i));
         step.Migrated = step.Selection.Count();

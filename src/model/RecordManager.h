@@ -28,11 +28,18 @@ public:
     RecordManager& operator=(const RecordManager&) = delete;
     virtual ~RecordManager() { Clear(); }
 
+    // Frees the match index, when no search follows soon; the next search builds it again.
+    void ReleaseIndex()
+    {
+        mIndex.Clear();
+        mIndexed = false;
+    }
+
     // Frees every record (and the source blocks they own).
     void Clear()
     {
         mList.Clear(true);
-        DropIndex();
+        ReleaseIndex();
     }
 
     // Stores a copy of the record (an owned source block is duplicated) and returns it; null
@@ -190,7 +197,7 @@ private:
             if (mIndexed)
                 IndexInsert(static_cast<std::uint32_t>(Count() - 1));
         } catch (const std::bad_alloc&) {
-            DropIndex();  // rebuilt on the next search
+            ReleaseIndex();  // rebuilt on the next search
         }
         return stored;
     }
@@ -236,17 +243,11 @@ private:
 
     void BuildIndex()
     {
-        DropIndex();
+        ReleaseIndex();
         mIndex.Reserve(Count());
         for (std::size_t i = 0; i < Count(); ++i)
             IndexInsert(static_cast<std::uint32_t>(i));
         mIndexed = true;
-    }
-
-    void DropIndex()
-    {
-        mIndex.Clear();
-        mIndexed = false;
     }
 
     CxList<Rec> mList;

@@ -75,12 +75,7 @@ public:
             return false;
         }
         if (RunHelper(HelperMode::Submit) && !HasError()) {
-            for (const std::uint32_t position : mChanged) {
-                Raw raw = mRecords[position];
-                raw.State = 0;
-                mRecords.Replace(position, raw);
-            }
-            mChanged.clear();
+            mChanged.assign(mChanged.size(), false);
             Dirty = false;
         }
         return true;
@@ -105,7 +100,6 @@ public:
     bool AddRecord(const Record& record, bool flush)
     {
         Raw raw;
-        raw.State = 2;
         raw.Operation = 1;
         FromCommon(record, raw);
         Record* stored = mManager.Add(&record);
@@ -115,7 +109,7 @@ public:
         const auto position = static_cast<std::uint32_t>(mRecords.size());
         mRecords.push_back(raw);
         stored->SourceData.PointAt(mRecords, position);
-        mChanged.push_back(position);
+        mChanged.push_back(true);
         Dirty = true;
         return !flush || Submit();
     }
@@ -127,11 +121,9 @@ public:
         Raw raw = mRecords[position];
         FromCommon(record, raw);
         // A record added in this run and not submitted yet is still to be added.
-        raw.Operation = raw.State == 2 && raw.Operation == 1 ? 1 : 2;
-        if (raw.State != 2)
-            mChanged.push_back(static_cast<std::uint32_t>(position));
-        raw.State = 2;
+        raw.Operation = mChanged[position] && raw.Operation == 1 ? 1 : 2;
         mRecords.Replace(position, raw);
+        mChanged[position] = true;
         Dirty = true;
         mManager.UpdateAt(&record, position);
         return !flush || Submit();
@@ -139,7 +131,13 @@ public:
 
     Manager& GetManager() { return mManager; }
     std::size_t Count() const { return mRecords.size(); }
-    Raw RawAt(std::size_t position) const { return mRecords.at(position); }
+    // With state 2 while it is marked changed.
+    Raw RawAt(std::size_t position) const
+    {
+        Raw raw = mRecords.at(position);
+        raw.State = mChanged[position] ? 2 : 0;
+        return raw;
+    }
 
 protected:
     ActConnector() : CxACTBaseUtil(Kind::kHelper, Kind::Files()) {}
@@ -174,6 +172,7 @@ private:
             SetDataFileError(result, path);
             return false;
         }
+        mChanged.assign(mRecords.size(), false);
         Say(kInfo, Kind::kTexts.readOk);
         return true;
     }
@@ -184,14 +183,15 @@ private:
         Say(kInfo, Kind::kTexts.writeStart, path.c_str());
         // The helper applies only what this run added or changed (state 2), in the records'
         // order; the rest of a large database need not cross to it and back.
-        std::sort(mChanged.begin(), mChanged.end());
-        const auto count = static_cast<std::int32_t>(mChanged.size());
+        const auto count = static_cast<std::int32_t>(std::count(mChanged.begin(), mChanged.end(), true));
         DataFileWriter writer;
         DataFileResult result = writer.Open(path, count);
         if (result == DataFileResult::Ok) {
             Say(kInfo, Kind::kTexts.writeCount, count);
-            for (const std::uint32_t position : mChanged)
-                writer.Write(mRecords[position]);
+            for (std::size_t position = 0; position < mRecords.size(); ++position) {
+                if (mChanged[position])
+                    writer.Write(RawAt(position));
+            }
             result = writer.Commit();
         }
         if (result == DataFileResult::CannotOpen)
@@ -206,7 +206,9 @@ private:
 
     Manager mManager;
     PackedRecords<Raw> mRecords;
-    std::vector<std::uint32_t> mChanged;  // positions of the records marked changed (state 2)
+    // Per record, whether it is marked changed (state 2): the packed records themselves keep
+    // state 0, so that a submission clears the marks without packing every record anew.
+    std::vector<bool> mChanged;
 };
 
 }  // namespace velmora::connectors

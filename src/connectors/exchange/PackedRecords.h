@@ -2,9 +2,11 @@
 
 #include "model/TextValue.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -146,8 +148,9 @@ private:
 
 // A connector's own list of the records its helper delivered, kept packed: only the fields a
 // record sets take room, and most fields of a record are empty, so a hundred thousand contacts
-// take a few megabytes instead of a hundred and fifty. A record is unpacked when it is asked
-// for; a replaced one is packed anew at the end of the bytes.
+// take a few megabytes instead of a hundred and fifty. The packed records lie one after another
+// in blocks of a megabyte, which never move as the list grows. A record is unpacked when it is
+// asked for; a replaced one is packed anew after the last.
 template <class Rec>
 class PackedRecords {
 public:
@@ -157,8 +160,9 @@ public:
     bool empty() const { return mSlots.empty(); }
     void clear()
     {
-        mBytes = {};
-        mSlots = {};
+        mBlocks = decltype(mBlocks)();
+        mSlots = decltype(mSlots)();
+        mUsed = 0;
     }
     void push_back(const Rec& record) { mSlots.push_back(Pack(record)); }
     void Replace(std::size_t position, const Rec& record) { mSlots.at(position) = Pack(record); }
@@ -167,7 +171,8 @@ public:
     {
         Rec record;
         const Slot slot = mSlots[position];
-        detail::Unpacker unpacker(mBytes.data() + slot.offset, mBytes.data() + slot.offset + slot.size);
+        const char* packed = mBlocks[slot.block].get() + slot.offset;
+        detail::Unpacker unpacker(packed, packed + slot.size);
         VisitFileFields(record, unpacker);
         return record;
     }
@@ -178,21 +183,36 @@ public:
     }
 
 private:
+    static constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+
     struct Slot {
-        std::size_t offset;
-        std::size_t size;
+        std::uint32_t block;
+        std::uint32_t offset;
+        std::uint32_t size;
     };
 
     Slot Pack(const Rec& record)
     {
-        const std::size_t offset = mBytes.size();
-        detail::Packer packer{mBytes};
+        mScratch.clear();
+        detail::Packer packer{mScratch};
         VisitFileFields(record, packer);
-        return {offset, mBytes.size() - offset};
+        const std::size_t size = mScratch.size();
+        // A record larger than a block gets a block of its own, full at once.
+        if (mBlocks.empty() || kBlockBytes - mUsed < size) {
+            mBlocks.push_back(std::make_unique<char[]>(std::max(kBlockBytes, size)));
+            mUsed = 0;
+        }
+        std::memcpy(mBlocks.back().get() + mUsed, mScratch.data(), size);
+        const Slot slot{static_cast<std::uint32_t>(mBlocks.size() - 1), static_cast<std::uint32_t>(mUsed),
+                        static_cast<std::uint32_t>(size)};
+        mUsed = std::min(mUsed + size, kBlockBytes);
+        return slot;
     }
 
-    std::vector<char> mBytes;
+    std::vector<std::unique_ptr<char[]>> mBlocks;
+    std::size_t mUsed = 0;  // bytes taken in the last block
     std::vector<Slot> mSlots;
+    std::vector<char> mScratch;
 };
 
 }  // namespace velmora::connectors
