@@ -86,11 +86,11 @@ void CommAddrMgr::Merge(CommAddrRec& to, const CommAddrRec& from) const
     CopyWhenGiven(to.Note, from.Note, all);
 
     for (std::size_t i = 0; i < to.Custom.size(); ++i) {
-        CopyWhenGiven(to.Custom[i], from.Custom[i], all);
-        CopyWhenGiven(to.MappedCustom[i], from.MappedCustom[i], all);
+        CopyWhenGiven(to.Custom, from.Custom, i, all);
+        CopyWhenGiven(to.MappedCustom, from.MappedCustom, i, all);
     }
     for (std::size_t i = 0; i < 9; ++i)
-        CopyWhenGiven(to.CustomLabel[i], from.CustomLabel[i], all);
+        CopyWhenGiven(to.CustomLabel, from.CustomLabel, i, all);
 
     for (auto text32 : {&CommAddrRec::Title, &CommAddrRec::Department, &CommAddrRec::Im1, &CommAddrRec::Im2,
                         &CommAddrRec::ManagerName, &CommAddrRec::AssistantName, &CommAddrRec::SpouseName,

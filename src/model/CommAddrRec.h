@@ -2,6 +2,7 @@
 
 #include "RecordTypes.h"
 #include "SourceBlock.h"
+#include "TextSlots.h"
 #include "TextValue.h"
 
 #include <array>
@@ -64,9 +65,9 @@ struct CommAddrRec {
 
     Text<8192> Note;  // [48], lines separated by CR LF
 
-    std::array<Text<64>, 10> Custom;        // [49-57] for the first nine
-    std::array<Text<64>, 10> MappedCustom;  // per ACT! custom slot, the value of the field mapped to it
-    std::array<Text<64>, 10> CustomLabel;   // [59-67] for the first nine
+    TextSlots<10, 64> Custom;        // [49-57] for the first nine
+    TextSlots<10, 64> MappedCustom;  // per ACT! custom slot, the value of the field mapped to it
+    TextSlots<10, 64> CustomLabel;   // [59-67] for the first nine
 
     Text<64> Company;         // [69]
     Text<32> Title;           // [71]

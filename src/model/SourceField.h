@@ -34,12 +34,12 @@ public:
 
     // MappedCustom of a common record: per slot with a non-zero key, the value of that text field
     // (at most 63 characters); dates, codes and fields without a value fill nothing.
-    void FillMapped(const Rec& record, const std::array<int, 10>& keys, std::array<Text<64>, 10>& mapped) const
+    void FillMapped(const Rec& record, const std::array<int, 10>& keys, TextSlots<10, 64>& mapped) const
     {
         for (std::size_t slot = 0; slot < keys.size(); ++slot) {
             const SourceField<Rec>* field = keys[slot] != 0 ? this->Find(keys[slot]) : nullptr;
             if (field != nullptr && field->Info.Type == FieldType::Text && field->Info.Size > 1 && field->Text != nullptr)
-                mapped[slot] = field->Text(record).view().substr(0, 63);
+                mapped.Set(slot, field->Text(record).view().substr(0, 63));
         }
     }
 };

@@ -295,8 +295,8 @@ model::CommAddrRec ToCommon(const OlAddrRec& r, const std::array<int, 10>& mappe
     c.CreationTime = r.CreationTime;
     c.LastModificationTime = r.LastModificationTime;
     for (std::size_t i = 0; i < 10; ++i) {
-        c.CustomLabel[i] = r.UserNames[i];
-        c.Custom[i] = r.UserValues[i];
+        c.CustomLabel.Set(i, r.UserNames[i].view());
+        c.Custom.Set(i, r.UserValues[i].view());
     }
     kTable.FillMapped(r, mappedKeys, c.MappedCustom);
     c.SourceType = model::RecordSource::Outlook;

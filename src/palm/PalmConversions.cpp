@@ -58,7 +58,7 @@ CommAddrRec ContactCommon(const Palm& palm)
         PlacePhone(c, palm.PhoneLabel[i], palm.Phone[i]);
     c.Note = palm.Note;
     for (std::size_t i = 0; i < std::min(std::size(palm.Custom), c.Custom.size()); ++i)
-        c.Custom[i] = palm.Custom[i];
+        c.Custom.Set(i, palm.Custom[i].view());
     c.Category = palm.CategoryName;
     return c;
 }

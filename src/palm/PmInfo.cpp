@@ -255,7 +255,7 @@ void PmAddrInfo::Finish(model::CommAddrRec& common, const PmAddrSourceRec& sourc
             fields[static_cast<std::size_t>(key) - 1].Type != model::FieldType::Text)
             continue;
         if (const auto text = PalmFieldText(source, key))
-            common.MappedCustom[slot] = *text;
+            common.MappedCustom.Set(slot, *text);
     }
 }
 

@@ -70,9 +70,9 @@ TEST(ActContactConversion, EmptySourceValuesNeverEraseActData)
     act.ReferredBy = "Dana";  // no common counterpart: never touched
     CommAddrRec source;
     source.FirstName = "Ann";
-    source.Custom[1] = "own value";
-    source.Custom[4] = "own value";
-    source.MappedCustom[4] = "mapped value";
+    source.Custom.Set(1, "own value");
+    source.Custom.Set(4, "own value");
+    source.MappedCustom.Set(4, "mapped value");
     FromCommon(source, act);
     EXPECT_EQ(act.FirstName, "Ann");
     EXPECT_EQ(act.Company, "Acme");

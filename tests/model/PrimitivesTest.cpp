@@ -1,6 +1,7 @@
 #include "model/CSV.h"
 #include "model/CxList.h"
 #include "model/TextCompare.h"
+#include "model/TextSlots.h"
 #include "model/TextValue.h"
 
 #include "platform/AsciiCase.h"
@@ -43,6 +44,27 @@ TEST(Text, CutsAtAnEmbeddedNulAndAcceptsPiecesOfItself)
     EXPECT_EQ(shorter.view(), "012");
     text = static_cast<const char*>(nullptr);
     EXPECT_TRUE(text.empty());
+}
+
+TEST(TextSlots, ReadEmptyUntilSetCutLikeTextsAndCopyDeeply)
+{
+    TextSlots<3, 8> slots;
+    slots.Set(1, "");
+    EXPECT_EQ(slots[2], "") << "an empty value makes no room, and every slot reads empty";
+    slots.Set(2, "longer than seven");
+    EXPECT_EQ(slots[2], "longer ");
+    TextSlots<3, 8> copy = slots;
+    slots.Set(2, "");
+    EXPECT_EQ(copy[2], "longer ");
+    EXPECT_EQ(slots[2], "");
+    TextSlots<3, 8> merged;
+    CopyWhenGiven(merged, copy, 2);
+    CopyWhenGiven(merged, copy, 0);
+    EXPECT_EQ(merged[2], "longer ");
+    CopyWhenGiven(merged, slots, 2);
+    EXPECT_EQ(merged[2], "longer ") << "an empty value keeps the stored one";
+    CopyWhenGiven(merged, slots, 2, true);
+    EXPECT_EQ(merged[2], "");
 }
 
 TEST(CxList, CursorWalksForwardAndStopsAtTheEnds)

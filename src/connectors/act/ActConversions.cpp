@@ -151,7 +151,7 @@ model::CommAddrRec ToCommon(const ActContactRec& act)
     common.Category = act.Category;
     const auto userDefined = ActUserDefined(act);
     for (std::size_t i = 0; i < userDefined.size(); ++i)
-        common.Custom[i] = *userDefined[i];
+        common.Custom.Set(i, userDefined[i]->view());
     common.CreationTime = act.CreateDate;
     common.LastModificationTime = act.EditDate;
     common.SourceType = RecordSource::Act;

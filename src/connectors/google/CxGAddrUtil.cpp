@@ -228,15 +228,15 @@ model::CommAddrRec ToCommon(const GContactRec& r, const std::array<int, 10>& map
     c.ManagerName = TextByKind(r.RelationKinds, r.Relations, 11);
     c.AssistantName = TextByKind(r.RelationKinds, r.Relations, 12);
     for (std::size_t i = 0; i < 10; ++i) {
-        c.Custom[i] = r.CustomFields[i];
-        c.CustomLabel[i] = r.CustomLabels[i];
+        c.Custom.Set(i, r.CustomFields[i].view());
+        c.CustomLabel.Set(i, r.CustomLabels[i].view());
     }
     c.Note = r.Note;
     c.Category = r.Groups;
     for (std::size_t slot = 0; slot < mappedKeys.size(); ++slot) {
         const model::FieldInfo* field = CxGAddrUtil::FindField(mappedKeys[slot]);
         if (field != nullptr && field->Type == model::FieldType::Text && field->Size > 1)
-            c.MappedCustom[slot] = FieldText(r, field->Id);
+            c.MappedCustom.Set(slot, FieldText(r, field->Id));
     }
     c.SourceType = model::RecordSource::Google;
     return c;

@@ -129,8 +129,8 @@ model::CommAddrRec ToCommon(const LNContactRec& r, const std::array<int, 10>& ma
     c.Birthday = r.BirthDate;
     c.Anniversary = r.Anniversary;
     for (std::size_t i = 0; i < 10; ++i) {
-        c.Custom[i] = r.CustomValues[i].view().substr(0, 63);
-        c.CustomLabel[i] = r.CustomLabels[i];
+        c.Custom.Set(i, r.CustomValues[i].view().substr(0, 63));
+        c.CustomLabel.Set(i, r.CustomLabels[i].view());
     }
     kTable.FillMapped(r, mappedKeys, c.MappedCustom);
     c.SourceType = model::RecordSource::LotusNotes;
