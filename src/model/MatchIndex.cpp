@@ -85,8 +85,9 @@ void MatchIndex::RemoveFrom(Buckets& buckets, std::vector<Group>& groups, std::v
 void MatchIndex::Remove(std::uint32_t position)
 {
     const Membership member = mMembership[position];
-    RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, &Membership::nextInComparedGroup,
-               member.comparedGroup, position);
+    if (member.comparedGroup != kNone)
+        RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, &Membership::nextInComparedGroup,
+                   member.comparedGroup, position);
     RemoveFrom(mKeyBuckets, mKeyGroups, mFreeKeyGroups, &Membership::nextInKeyGroup, member.keyGroup, position);
     mMembership[position] = Membership{};
 }

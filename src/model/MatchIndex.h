@@ -14,12 +14,10 @@ namespace velmora::model {
 // (the callbacks), tested against the group's first member: the equalities are equivalence
 // relations, so one member speaks for all. A record equal to nothing, not even itself (a date
 // that is not a number), simply forms a group of its own that no probe confirms.
+// Most keys are held by one record, and such a record is compared directly: records join
+// compared groups, and their compared fields are hashed, only once their key group holds two.
 class MatchIndex {
 public:
-    struct Hashes {
-        std::uint64_t key;
-        std::uint64_t compared;
-    };
     struct Hit {
         std::optional<std::uint32_t> firstIdentical;  // lowest position with equal keys and compared fields
         std::optional<std::uint32_t> lastKeyMatch;    // highest position with equal keys
@@ -51,28 +49,44 @@ public:
         return hit;
     }
 
-    // Adds the record at `position`; the callbacks compare stored records with it.
-    template <class SameKey, class SameCompared>
-    void Insert(std::uint32_t position, Hashes hashes, SameKey sameKey, SameCompared sameCompared)
+    // Adds the record at `position`; the callbacks compare stored records with it, and
+    // `comparedHashAt(p)` gives the compared hash of the stored record at position p.
+    template <class ComparedHashAt, class SameKey, class SameCompared>
+    void Insert(std::uint32_t position, std::uint64_t keyHash, ComparedHashAt comparedHashAt, SameKey sameKey,
+                SameCompared sameCompared)
     {
         if (mMembership.size() <= position)
             mMembership.resize(position + 1);
-        auto keyGroup = FindGroup(mKeyBuckets, mKeyGroups, hashes.key, sameKey);
+        auto keyGroup = FindGroup(mKeyBuckets, mKeyGroups, keyHash, sameKey);
         if (!keyGroup)
-            keyGroup = NewGroup(mKeyBuckets, mKeyGroups, mFreeKeyGroups, hashes.key);
-        AddPosition(mKeyGroups[*keyGroup], &Membership::nextInKeyGroup, position);
+            keyGroup = NewGroup(mKeyBuckets, mKeyGroups, mFreeKeyGroups, keyHash);
         mMembership[position].keyGroup = *keyGroup;
-        InsertCompared(position, hashes.compared, sameCompared);
+        Group& group = mKeyGroups[*keyGroup];
+        // A key group about to hold two: its member joins the compared groups now, as the
+        // first of this key group there.
+        if (group.count == 1 && mMembership[group.first].comparedGroup == kNone) {
+            const std::uint32_t first = group.first;
+            const std::uint32_t id = NewGroup(mComparedBuckets, mComparedGroups, mFreeComparedGroups,
+                                              ComparedBucket(*keyGroup, comparedHashAt(first)));
+            AddPosition(mComparedGroups[id], &Membership::nextInComparedGroup, first);
+            mMembership[first].comparedGroup = id;
+        }
+        AddPosition(mKeyGroups[*keyGroup], &Membership::nextInKeyGroup, position);
+        if (mKeyGroups[*keyGroup].count > 1)
+            InsertCompared(position, comparedHashAt(position), sameCompared);
     }
 
     // Moves the record at `position` to the compared group its new values belong to; its key
     // fields must be unchanged.
-    template <class SameCompared>
-    void Recompare(std::uint32_t position, std::uint64_t comparedHash, SameCompared sameCompared)
+    template <class ComparedHashAt, class SameCompared>
+    void Recompare(std::uint32_t position, ComparedHashAt comparedHashAt, SameCompared sameCompared)
     {
-        RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, &Membership::nextInComparedGroup,
-                   mMembership[position].comparedGroup, position);
-        InsertCompared(position, comparedHash, sameCompared);
+        const std::uint32_t group = mMembership[position].comparedGroup;
+        if (group == kNone)
+            return;  // compared directly, as the only holder of its key
+        RemoveFrom(mComparedBuckets, mComparedGroups, mFreeComparedGroups, &Membership::nextInComparedGroup, group,
+                   position);
+        InsertCompared(position, comparedHashAt(position), sameCompared);
     }
 
     void Remove(std::uint32_t position);

@@ -82,7 +82,7 @@ public:
             mIndex.Remove(position);
             IndexInsert(position);
         } else if (!ComparedEqual(before, *stored)) {
-            mIndex.Recompare(position, ListHash(*stored, mCompareFields), SameComparedAs(*stored));
+            mIndex.Recompare(position, ComparedHashAt(), SameComparedAs(*stored));
         }
         return true;
     }
@@ -221,9 +221,9 @@ private:
         return hasher.Value();
     }
 
-    MatchIndex::Hashes HashesOf(const Rec& record) const
+    auto ComparedHashAt() const
     {
-        return {ListHash(record, mKeyFields), ListHash(record, mCompareFields)};
+        return [this](std::uint32_t position) { return ListHash(*At(position), mCompareFields); };
     }
 
     auto SameKeyAs(const Rec& record) const
@@ -238,7 +238,7 @@ private:
     void IndexInsert(std::uint32_t position)
     {
         const Rec& record = *At(position);
-        mIndex.Insert(position, HashesOf(record), SameKeyAs(record), SameComparedAs(record));
+        mIndex.Insert(position, ListHash(record, mKeyFields), ComparedHashAt(), SameKeyAs(record), SameComparedAs(record));
     }
 
     void BuildIndex()
