@@ -21,6 +21,9 @@ bool EqualNoCase(std::string_view a, std::string_view b, std::size_t maxLength =
 class FieldHasher {
 public:
     void Byte(unsigned char value) { mState = (mState ^ value) * 0x100000001B3ULL; }
+    // The text eight characters at a time, the rest one by one, ASCII letters upper-cased
+    // unless `caseSensitive`: equal runs of characters hash equally.
+    void Characters(std::string_view text, bool caseSensitive);
     void Number(std::int64_t value);
     // Equal doubles hash equally (0.0 and -0.0 included).
     void Real(double value);
