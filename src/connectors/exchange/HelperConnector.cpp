@@ -70,18 +70,24 @@ bool HelperConnector::RunLoad()
 
 void HelperConnector::StopStartedLoad()
 {
+    if (EndStartedRun())
+        std::remove(FilePath(mFiles.Data).c_str());
+}
+
+bool HelperConnector::EndStartedRun()
+{
     if (!mRunner.Started())
-        return;
+        return false;
     // Its files are about to be replaced or deleted: it must have ended first. This may run
     // while the connector is destroyed, when the UI may be gone already.
     RequestStop();
     FinishRun(false);
-    std::remove(FilePath(mFiles.Data).c_str());
+    return true;
 }
 
 bool HelperConnector::StartRun(HelperMode mode)
 {
-    StopStartedLoad();
+    EndStartedRun();
     mMode = static_cast<int>(mode);
     if (mWorkFolder.empty()) {
         // Without a data folder there is nowhere to exchange files; never fall back to the

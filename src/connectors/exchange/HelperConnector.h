@@ -103,6 +103,8 @@ protected:
 private:
     bool StartRun(HelperMode mode);
     bool FinishRun(bool handleEvents = true);
+    // Stops a started helper and waits for it to end; false when none was started.
+    bool EndStartedRun();
 
     HelperFamily mFamily;
     std::string mHelperName;
