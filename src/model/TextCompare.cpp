@@ -112,7 +112,7 @@ std::uint64_t FieldHasher::Value() const
 void HashTextRule(FieldHasher& hasher, std::string_view text, bool caseSensitive)
 {
     // What is hashed is the text without its CRs and LFs; most texts have none.
-    if (std::memchr(text.data(), '\r', text.size()) == nullptr && std::memchr(text.data(), '\n', text.size()) == nullptr) {
+    if (text.find('\r') == std::string_view::npos && text.find('\n') == std::string_view::npos) {
         hasher.Characters(text, caseSensitive);
     } else {
         std::string kept;

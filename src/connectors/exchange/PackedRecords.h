@@ -202,7 +202,8 @@ private:
             mBlocks.push_back(std::make_unique<char[]>(std::max(kBlockBytes, size)));
             mUsed = 0;
         }
-        std::memcpy(mBlocks.back().get() + mUsed, mScratch.data(), size);
+        if (size > 0)  // a record of only unset fields packs to nothing
+            std::memcpy(mBlocks.back().get() + mUsed, mScratch.data(), size);
         const Slot slot{static_cast<std::uint32_t>(mBlocks.size() - 1), static_cast<std::uint32_t>(mUsed),
                         static_cast<std::uint32_t>(size)};
         mUsed = std::min(mUsed + size, kBlockBytes);
