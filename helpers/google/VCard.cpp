@@ -1,6 +1,7 @@
 #include "VCard.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/LineBreak.h"
 
 namespace velmora::helpers {
 namespace {
@@ -14,7 +15,7 @@ void ForEachUnfoldedLine(std::string_view text, Take take)
     bool haveLine = false;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
+        std::size_t end = platform::FindLineBreak(text, start);
         if (end == std::string_view::npos)
             end = text.size();
         const std::string_view piece = text.substr(start, end - start);

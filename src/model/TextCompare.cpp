@@ -1,6 +1,7 @@
 #include "TextCompare.h"
 
 #include "platform/AsciiCase.h"
+#include "platform/LineBreak.h"
 
 #include <algorithm>
 #include <bit>
@@ -112,7 +113,7 @@ std::uint64_t FieldHasher::Value() const
 void HashTextRule(FieldHasher& hasher, std::string_view text, bool caseSensitive)
 {
     // What is hashed is the text without its CRs and LFs; most texts have none.
-    if (text.find('\r') == std::string_view::npos && text.find('\n') == std::string_view::npos) {
+    if (platform::FindLineBreak(text) == std::string_view::npos) {
         hasher.Characters(text, caseSensitive);
     } else {
         std::string kept;

@@ -2,6 +2,7 @@
 
 #include "AsciiCase.h"
 #include "AtomicFile.h"
+#include "LineBreak.h"
 
 #include <climits>
 #include <fstream>
@@ -74,7 +75,7 @@ IniFile IniFile::Load(const std::string& path)
         text.erase(0, 3);
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
+        std::size_t end = FindLineBreak(text, start);
         if (end == std::string::npos)
             end = text.size();
         file.mLines.emplace_back(text, start, end - start);
@@ -174,7 +175,7 @@ int IniFile::GetInt(std::string_view section, std::string_view key, int fallback
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value)
 {
-    value = value.substr(0, value.find_first_of("\r\n"));
+    value = value.substr(0, FindLineBreak(value));
     mIndex.reset();
     const auto where = FindSection(section);
     if (!where) {
