@@ -147,8 +147,8 @@ private:
 }  // namespace detail
 
 // A connector's own list of the records its helper delivered, kept packed: only the fields a
-// record sets take room, and most fields of a record are empty, so a hundred thousand contacts
-// take a few megabytes instead of a hundred and fifty. The packed records lie one after another
+// record sets take room, and most fields of a record are empty, so a hundred thousand Google
+// contacts take some fifteen megabytes instead of a hundred and forty. The packed records lie one after another
 // in blocks of a megabyte, which never move as the list grows. A record is unpacked when it is
 // asked for; a replaced one is packed anew after the last.
 template <class Rec>
