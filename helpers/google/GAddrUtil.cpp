@@ -8,13 +8,24 @@
 #include "connectors/exchange/RecordFile.h"
 #include "helpers/common/SourceFile.h"
 
+#include <cstdint>
+#include <string>
+#include <vector>
 
 using namespace velmora;
 using namespace velmora::helpers;
 
 namespace {
 
-bool ReadFolderContacts(HelperJob& job, std::vector<connectors::GContactRec>& contacts, std::string& error)
+bool CannotWrite(const std::string& dataFile, std::string& error)
+{
+    error = "Cannot write the data file " + dataFile + ".";
+    return false;
+}
+
+// The cards are converted and written one at a time, each card's memory freed once it is
+// written, so that a large address book is never held twice.
+bool CopyFolderContacts(HelperJob& job, const std::string& dataFile, std::string& error)
 {
     std::string account;
     if (!OpenGoogleAccount(job, account, error))
@@ -22,16 +33,21 @@ bool ReadFolderContacts(HelperJob& job, std::vector<connectors::GContactRec>& co
     std::string text;
     if (!ReadSourceFile(account + "contacts.vcf", text, error, true))  // an account without contacts has none
         return false;
-    const std::vector<VCard> cards = ParseVCards(text);
-    contacts.reserve(cards.size());
-    for (const VCard& card : cards) {
-        contacts.push_back(ToGoogleContact(card));
-        if (!job.Progress("Reading contacts", contacts.size(), cards.size())) {
+    std::vector<VCard> cards = ParseVCards(text);
+    text = std::string();  // the cards hold copies of what they need
+    connectors::DataFileWriter writer;
+    if (cards.size() > static_cast<std::size_t>(INT32_MAX) ||
+        writer.Open(dataFile, static_cast<std::int32_t>(cards.size())) != connectors::DataFileResult::Ok)
+        return CannotWrite(dataFile, error);
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        writer.Write(ToGoogleContact(cards[i]));
+        cards[i] = VCard();
+        if (!job.Progress("Reading contacts", i + 1, cards.size())) {
             error = "Stopped on request.";
             return false;
         }
     }
-    return true;
+    return writer.Commit() == connectors::DataFileResult::Ok || CannotWrite(dataFile, error);
 }
 
 }  // namespace
@@ -39,14 +55,13 @@ bool ReadFolderContacts(HelperJob& job, std::vector<connectors::GContactRec>& co
 int main(int argc, char** argv)
 {
     return RunHelperProgram(argc, argv, kGoogleParams, "GAddrData.ini", "GAddrUtil", [](HelperJob& job, std::string& error) {
-        std::vector<connectors::GContactRec> contacts;
-        if (!(UsesServer(job) ? ReadServerContacts(job, contacts, error) : ReadFolderContacts(job, contacts, error)))
-            return false;
         const std::string dataFile = job.WorkFolder() + job.Text(connectors::google::kGoogleParamDataFile);
-        if (connectors::WriteDataFile(dataFile, contacts, [](std::int32_t) {}) != connectors::DataFileResult::Ok) {
-            error = "Cannot write the data file " + dataFile + ".";
+        if (!UsesServer(job))
+            return CopyFolderContacts(job, dataFile, error);
+        std::vector<connectors::GContactRec> contacts;
+        if (!ReadServerContacts(job, contacts, error))
             return false;
-        }
-        return true;
+        return connectors::WriteDataFile(dataFile, contacts, [](std::int32_t) {}) == connectors::DataFileResult::Ok ||
+               CannotWrite(dataFile, error);
     });
 }
