@@ -294,7 +294,8 @@ std::string Formatted(const char* format, const std::string& text)
 using StartedLoads = std::vector<connectors::HelperConnector*>;
 
 // Starts the helper of every data type to load from `appType`, so that all of them read at
-// once while this process takes in one data file after another.
+// once while this process takes in one data file after another. Looks the data folder up for
+// the load.
 StartedLoads StartHelpers(AppContext& app, UiHost& ui, int appType)
 {
     const AppLoader* loader = LoaderOf(appType);
@@ -332,7 +333,6 @@ bool LoadApp(AppContext& app, UiHost& ui, platform::WindowRef owner, int appType
     }
     ui.StartWaitWindow(owner);
     ui.SetWaitText(loader->windowText);
-    GetDataFolder(app.DataFolder);
     ui.Pause(200);
     bool result = true;
     for (std::size_t i = 0; i < loader->steps.size(); ++i) {

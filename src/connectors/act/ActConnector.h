@@ -7,7 +7,8 @@
 #include "CxACTBaseUtil.h"
 
 #include "diagnostics/CxDebugUtil.h"
-#include <deque>
+#include <ranges>
+#include <vector>
 
 namespace velmora::connectors {
 
@@ -183,17 +184,11 @@ private:
         Say(kInfo, Kind::kTexts.writeStart, path.c_str());
         // The helper applies only what this run added or changed (state 2), in the records'
         // order; the rest of a large database need not cross to it and back.
-        const auto count = static_cast<std::int32_t>(std::count(mChanged.begin(), mChanged.end(), true));
-        DataFileWriter writer;
-        DataFileResult result = writer.Open(path, count);
-        if (result == DataFileResult::Ok) {
-            Say(kInfo, Kind::kTexts.writeCount, count);
-            for (std::size_t position = 0; position < mRecords.size(); ++position) {
-                if (mChanged[position])
-                    writer.Write(RawAt(position));
-            }
-            result = writer.Commit();
-        }
+        auto changed = std::views::iota(std::size_t{0}, mRecords.size()) |
+                       std::views::filter([this](std::size_t position) { return mChanged[position]; }) |
+                       std::views::transform([this](std::size_t position) { return RawAt(position); });
+        const DataFileResult result = connectors::WriteDataFile(
+            path, changed, [&](std::int32_t count) { Say(kInfo, Kind::kTexts.writeCount, count); });
         if (result == DataFileResult::CannotOpen)
             Say(kError, Kind::kTexts.writeOpenFail, path.c_str());
         if (result != DataFileResult::Ok) {

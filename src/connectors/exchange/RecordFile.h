@@ -4,6 +4,7 @@
 #include "model/TextValue.h"
 
 #include <algorithm>
+#include <ranges>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -173,11 +174,12 @@ private:
     bool mWritten = false;
 };
 
-// Writes the records as one data file. onCount(count) is called once the file is open.
+// Writes the records, any range of them, as one data file. onCount(count) is called once the
+// file is open.
 template <class Records, class OnCount>
-DataFileResult WriteDataFile(const std::string& path, const Records& records, OnCount onCount)
+DataFileResult WriteDataFile(const std::string& path, Records&& records, OnCount onCount)
 {
-    const auto count = static_cast<std::int32_t>(std::size(records));
+    const auto count = static_cast<std::int32_t>(std::ranges::distance(records));
     DataFileWriter writer;
     if (const DataFileResult opened = writer.Open(path, count); opened != DataFileResult::Ok)
         return opened;

@@ -9,7 +9,6 @@
 #include "model/FieldTable.h"
 
 #include <array>
-#include <deque>
 #include <span>
 #include <string>
 

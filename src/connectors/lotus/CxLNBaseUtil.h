@@ -8,7 +8,6 @@
 #include "diagnostics/CxDebugUtil.h"
 #include "model/TextValue.h"
 
-#include <deque>
 #include <string>
 
 namespace velmora::connectors {
@@ -38,16 +37,16 @@ public:
     model::Text<256> DatabaseName;  // the calendar, to-do or notebook database as the user gave it
     model::Text<256> IdFile;
 
+    // The helper runs in the Lotus Notes program folder of the registry (logged); without one,
+    // in our program folder.
+    void StartLoad() override;
+
 protected:
     explicit CxLNBaseUtil(const lotus::LNExchange& exchange);
 
     void AddParams(ParamParser& params) const override;
     // The database parameter: 1008 with DatabaseName, the contacts connector 1009 instead.
     virtual void AddDatabaseParam(ParamParser& params) const;
-
-    // The helper runs in the Lotus Notes program folder of the registry (logged); without one,
-    // in our program folder.
-    void StartLoad() override;
 
     static constexpr const char* kUnit = "CxLNCommon";
 };
